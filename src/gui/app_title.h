@@ -7,6 +7,8 @@
 
 namespace quintaro::gui {
 
-inline QString appTitle() { return QStringLiteral("ΒΕΛΤΡΑΝΟ"); }
+inline QString appTitle() {
+    return QStringLiteral("ΒΕΛΤΡΑΝΟ");
+}
 
 }  // namespace quintaro::gui

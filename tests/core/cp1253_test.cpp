@@ -32,9 +32,9 @@ TEST(Cp1253, GreekTextHasItsCodePageBytes) {
 }
 
 TEST(Cp1253, CharactersWithoutACodeAndBadUtf8AreRefused) {
-    EXPECT_THROW(cp1253::encode("Привет"), cp1253::CodecError);  // Cyrillic
-    EXPECT_THROW(cp1253::encode("ä"), cp1253::CodecError);       // Latin-1 letter absent from cp1253
-    EXPECT_THROW(cp1253::encode("\xC3"), cp1253::CodecError);    // cut-off sequence
+    EXPECT_THROW(cp1253::encode("Привет"), cp1253::CodecError);    // Cyrillic
+    EXPECT_THROW(cp1253::encode("ä"), cp1253::CodecError);         // Latin-1 letter absent from cp1253
+    EXPECT_THROW(cp1253::encode("\xC3"), cp1253::CodecError);      // cut-off sequence
     EXPECT_THROW(cp1253::encode("\xC0\x80"), cp1253::CodecError);  // overlong NUL
     EXPECT_FALSE(cp1253::canEncode("日本"));
     EXPECT_TRUE(cp1253::canEncode("ΒΕΛΤΡΑΝΟ 123"));

@@ -14,8 +14,8 @@ TEST(CapsLock, OnlyTheResting0And1Change) {
         bool on;
         std::uint8_t expected;
     } cases[] = {
-        {0x00, true, 0x01}, {0x00, false, 0x00}, {0x01, true, 0x01},
-        {0x01, false, 0x00}, {0x81, true, 0x81}, {0x80, false, 0x80},
+        {0x00, true, 0x01},  {0x00, false, 0x00}, {0x01, true, 0x01},
+        {0x01, false, 0x00}, {0x81, true, 0x81},  {0x80, false, 0x80},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(capsLockByte(c.current, c.on), c.expected) << int(c.current) << " " << c.on;
@@ -43,7 +43,8 @@ TEST(RaceHorses, AscendingAndDistinct) {
     const TAlogo race = makeRace({12, 3});
     EXPECT_EQ(race.count, 2);
     EXPECT_EQ(race.text(), "3,12");
-    EXPECT_EQ(distinctHorses({makeRace({1, 3}), makeRace({1, 5})}), (std::vector<std::string>{"1", "3", "5"}));
+    EXPECT_EQ(distinctHorses({makeRace({1, 3}), makeRace({1, 5})}),
+              (std::vector<std::string>{"1", "3", "5"}));
 }
 
 SelectionTable fourRaces() {

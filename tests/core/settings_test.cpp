@@ -24,8 +24,8 @@ TEST(SettingsStore, FlagsAreReadAsIntegers) {
         bool defaultValue;
         bool expected;
     } cases[] = {
-        {"1", false, true}, {"0", true, false},  {"2", false, true},  {"-1", false, true},
-        {"yes", false, false}, {"yes", true, true}, {"", true, true},  {"0", false, false},
+        {"1", false, true},    {"0", true, false},  {"2", false, true}, {"-1", false, true},
+        {"yes", false, false}, {"yes", true, true}, {"", true, true},   {"0", false, false},
     };
     for (const Case& c : cases) {
         MemorySettings store;

@@ -9,8 +9,8 @@
 
 #include "core/settings/memory_settings.h"
 #include "gui/app_context.h"
-#include "gui/platform/help_viewer.h"
 #include "gui/platform/app_paths.h"
+#include "gui/platform/help_viewer.h"
 #include "gui/shell/main_frm.h"
 #include "support/scripted_dialogs.h"
 
@@ -45,7 +45,8 @@ void TestMainWindow::captionMenuAndStatusBar() {
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
 
-    QCOMPARE(main.windowTitle(), QStringLiteral("QUINTARO ΠΡΟΓΡΑΜΜΑ ΚΑΤΑΣΚΕΥΑΣΤΙΚΟ ΓΙΑ ΤΟ ΙΠΠΟΔΡΟΜΙΑΚΟ ΣΤΟΙΧΗΜΑ"));
+    QCOMPARE(main.windowTitle(),
+             QStringLiteral("QUINTARO ΠΡΟΓΡΑΜΜΑ ΚΑΤΑΣΚΕΥΑΣΤΙΚΟ ΓΙΑ ΤΟ ΙΠΠΟΔΡΟΜΙΑΚΟ ΣΤΟΙΧΗΜΑ"));
     const QList<QAction*> top = main.menuBar()->actions();
     QCOMPARE(captions(top), (QStringList{QStringLiteral("&ΠΑΙΧΝΙΔΙ"), QStringLiteral("ΕΡΓΑΛΕΙΑ"),
                                          QStringLiteral("ΣΤΑΤΙΣΤΙΚΗ"), QStringLiteral("ΠΕΛΑΤΕΣ"),
@@ -54,13 +55,14 @@ void TestMainWindow::captionMenuAndStatusBar() {
              (QStringList{QStringLiteral("ΤΡΙΟ"), QStringLiteral("-"), QStringLiteral("ΤΡΙΚΑΣΤ"),
                           QStringLiteral("ΤΕΤΡΑΠΛΟ"), QStringLiteral("-"), QStringLiteral("ΣΚΟΡ 4"),
                           QStringLiteral("ΣΚΟΡ 6"), QStringLiteral("ΣΚΟΡ 9")}));
-    QCOMPARE(captions(top[4]->menu()->actions()),
-             (QStringList{QStringLiteral("ΒΟΗΘΕΙΑ"), QStringLiteral("ΕΝΕΡΓΟΠΟΙΗΣΗ ΠΛΗΡΟΦΟΡΙΩΝ ΕΚΚΙΝΗΣΗΣ"),
-                          QStringLiteral("-"), QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"), QStringLiteral("-"),
-                          QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"),
-                          QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), QStringLiteral("-"),
-                          QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), QStringLiteral("-"), QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"),
-                          QStringLiteral("-"), QStringLiteral("ΓΕΝΙΚΑ")}));
+    QCOMPARE(
+        captions(top[4]->menu()->actions()),
+        (QStringList{QStringLiteral("ΒΟΗΘΕΙΑ"), QStringLiteral("ΕΝΕΡΓΟΠΟΙΗΣΗ ΠΛΗΡΟΦΟΡΙΩΝ ΕΚΚΙΝΗΣΗΣ"),
+                     QStringLiteral("-"), QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"), QStringLiteral("-"),
+                     QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"),
+                     QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), QStringLiteral("-"),
+                     QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), QStringLiteral("-"),
+                     QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"), QStringLiteral("-"), QStringLiteral("ΓΕΝΙΚΑ")}));
     QVERIFY(top[2]->menu()->actions().isEmpty());
 
     const QString expectedDate = QLocale().toString(QDate::currentDate(), QStringLiteral("dddd d/M/yyyy"));

@@ -28,13 +28,15 @@ void TestQtSettings::valuesSurviveANewStoreOnTheSameFile() {
         store.writeString(settings::kHolderKey, settings::kOptionsSection, settings::kTitle, "ΠΡΑΚΤΟΡΕΙΟ Α");
     }
     QtSettingsStore again(file);
-    QCOMPARE(again.readString(settings::kCostsKey, settings::kOptionsSection, "ΣΚΟΡ 9", "?"), std::string("0,30"));
+    QCOMPARE(again.readString(settings::kCostsKey, settings::kOptionsSection, "ΣΚΟΡ 9", "?"),
+             std::string("0,30"));
     QCOMPARE(readColumnCost(again, "ΣΚΟΡ 9", '.'), 0.3);
     QCOMPARE(again.readFlag(settings::kGeneralKey, settings::kTipsSection, settings::kShowTips, true), false);
     QCOMPARE(again.readString(settings::kHolderKey, settings::kOptionsSection, settings::kTitle, "?"),
              std::string("ΠΡΑΚΤΟΡΕΙΟ Α"));
     // A value never written reads as the reader's default, also beside written ones.
-    QCOMPARE(again.readString(settings::kCostsKey, settings::kOptionsSection, "ΣΚΟΡ 4", "1.50"), std::string("1.50"));
+    QCOMPARE(again.readString(settings::kCostsKey, settings::kOptionsSection, "ΣΚΟΡ 4", "1.50"),
+             std::string("1.50"));
 }
 
 void TestQtSettings::aFolderThatCannotBeCreatedReportsTheFailure() {

@@ -26,7 +26,9 @@ void ColumnList::setMarked(std::size_t i, bool marked) {
     }
 }
 
-void ColumnList::clearMarks() { std::fill(marks_.begin(), marks_.end(), std::uint8_t{0}); }
+void ColumnList::clearMarks() {
+    std::fill(marks_.begin(), marks_.end(), std::uint8_t{0});
+}
 
 void ColumnList::append(std::span<const std::uint8_t> horses) {
     if (stored() < storedLimit_) {

@@ -19,9 +19,13 @@ constexpr std::array<GameType, 6> kTable = {{
 
 }  // namespace
 
-std::span<const GameType> gameTypes() { return kTable; }
+std::span<const GameType> gameTypes() {
+    return kTable;
+}
 
-std::span<const GameType> windowGameTypes() { return std::span<const GameType>(kTable).first(5); }
+std::span<const GameType> windowGameTypes() {
+    return std::span<const GameType>(kTable).first(5);
+}
 
 const GameType* findGameType(std::string_view name) {
     for (const GameType& g : kTable) {
@@ -51,8 +55,12 @@ const GameType* findGameTypeByExtension(std::string_view extension) {
     return nullptr;
 }
 
-bool isPlacesGame(std::string_view name) { return name == kTetraplo || name == kTrikast; }
+bool isPlacesGame(std::string_view name) {
+    return name == kTetraplo || name == kTrikast;
+}
 
-std::string_view rowLabelFor(std::string_view name) { return isPlacesGame(name) ? kPlacesLabel : kRacesLabel; }
+std::string_view rowLabelFor(std::string_view name) {
+    return isPlacesGame(name) ? kPlacesLabel : kRacesLabel;
+}
 
 }  // namespace quintaro

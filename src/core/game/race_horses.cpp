@@ -14,7 +14,9 @@ std::vector<int> TAlogo::list() const {
     return out;
 }
 
-std::string TAlogo::text() const { return joinHorseList(list()); }
+std::string TAlogo::text() const {
+    return joinHorseList(list());
+}
 
 TAlogo makeRace(const std::vector<int>& horses) {
     std::bitset<kMaxHorse + 1> marked;

@@ -16,8 +16,8 @@ struct TAlogo {
     std::array<std::uint8_t, kMaxHorse> horses{};
     std::int32_t count = 0;
 
-    std::vector<int> list() const;       // the first `count` horse numbers
-    std::string text() const;            // "1,4,7"
+    std::vector<int> list() const;  // the first `count` horse numbers
+    std::string text() const;       // "1,4,7"
     bool operator==(const TAlogo&) const = default;
 };
 

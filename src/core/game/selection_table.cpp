@@ -115,7 +115,9 @@ void SelectionTable::clearBasics() {
     grid_.setCell(kFirstBasicColumn, groupRow(), "0");
 }
 
-void SelectionTable::setBasicCount(int basics) { grid_.setColumnCount(kFirstBasicColumn + std::max(basics, 1)); }
+void SelectionTable::setBasicCount(int basics) {
+    grid_.setColumnCount(kFirstBasicColumn + std::max(basics, 1));
+}
 
 namespace {
 int measuredWidth(int xWidth, const std::vector<std::string>& texts, int start) {

@@ -14,9 +14,13 @@ HolderDetails readHolder(SettingsStore& store, std::string_view addressDefault) 
 
 }  // namespace
 
-HolderDetails readHolderForPrintout(SettingsStore& store) { return readHolder(store, holder::kPrintoutAddress); }
+HolderDetails readHolderForPrintout(SettingsStore& store) {
+    return readHolder(store, holder::kPrintoutAddress);
+}
 
-HolderDetails readHolderForDialog(SettingsStore& store) { return readHolder(store, holder::kDialogAddress); }
+HolderDetails readHolderForDialog(SettingsStore& store) {
+    return readHolder(store, holder::kDialogAddress);
+}
 
 void writeHolder(SettingsStore& store, const HolderDetails& details) {
     using namespace settings;

@@ -25,7 +25,8 @@ bool SettingsStore::readFlag(std::string_view key, std::string_view section, std
     return *number != 0;
 }
 
-void SettingsStore::writeFlag(std::string_view key, std::string_view section, std::string_view name, bool value) {
+void SettingsStore::writeFlag(std::string_view key, std::string_view section, std::string_view name,
+                              bool value) {
     write(key, section, name, value ? "1" : "0");
 }
 

@@ -34,7 +34,8 @@ public:
     std::string readString(std::string_view key, std::string_view section, std::string_view name,
                            std::string_view defaultValue);
 
-    // A flag stored as an integer text: non-zero is true, "0" false; missing or not a number gives the default.
+    // A flag stored as an integer text: non-zero is true, "0" false; missing or not a number gives the
+    // default.
     bool readFlag(std::string_view key, std::string_view section, std::string_view name, bool defaultValue);
 
     void writeString(std::string_view key, std::string_view section, std::string_view name,

@@ -19,7 +19,9 @@ bool takeShowOnActivation(SettingsStore& store) {
     return showTips && !endFlag;
 }
 
-void onMainWindowClosed(SettingsStore& store) { store.writeFlag(kGeneralKey, kTipsSection, kEndFlag, false); }
+void onMainWindowClosed(SettingsStore& store) {
+    store.writeFlag(kGeneralKey, kTipsSection, kEndFlag, false);
+}
 
 bool toggleMenu(SettingsStore& store, bool checkedNow) {
     if (checkedNow) {

@@ -7,9 +7,13 @@
 namespace quintaro {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c) {
     if (isDigit(c)) {
@@ -74,7 +78,8 @@ std::optional<std::int32_t> tryParseInt(std::string_view text) {
     if (base == 16 && value > std::numeric_limits<std::int32_t>::max()) {
         value -= std::int64_t{1} << 32;  // hex texts name the 32-bit pattern
     }
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) {
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(value);

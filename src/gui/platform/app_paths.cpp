@@ -22,10 +22,16 @@ QString programDir() {
     return QCoreApplication::applicationDirPath();
 }
 
-QString programPath(const QString& relative) { return QDir(programDir()).filePath(relative); }
+QString programPath(const QString& relative) {
+    return QDir(programDir()).filePath(relative);
+}
 
-bool ensureFolder(const QString& path) { return QDir().mkpath(path); }
+bool ensureFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
 
-void setProgramDir(const QString& folder) { overriddenDir() = folder; }
+void setProgramDir(const QString& folder) {
+    overriddenDir() = folder;
+}
 
 }  // namespace quintaro::gui

@@ -44,7 +44,8 @@ public:
 
     bool question(QWidget* parent, MessageKind kind, const QString& caption, const QString& text) override {
         QMessageBox box(kind == MessageKind::Information ? QMessageBox::Question : iconOf(kind),
-                        captionOrTitle(caption), displayText(text), QMessageBox::Yes | QMessageBox::No, parent);
+                        captionOrTitle(caption), displayText(text), QMessageBox::Yes | QMessageBox::No,
+                        parent);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
@@ -53,7 +54,8 @@ public:
     std::optional<QString> input(QWidget* parent, const QString& caption, const QString& prompt,
                                  const QString& initial) override {
         bool ok = false;
-        QString text = QInputDialog::getText(parent, captionOrTitle(caption), prompt, QLineEdit::Normal, initial, &ok);
+        QString text =
+            QInputDialog::getText(parent, captionOrTitle(caption), prompt, QLineEdit::Normal, initial, &ok);
         if (!ok) {
             return std::nullopt;
         }
@@ -67,8 +69,9 @@ public:
         if (!o.proposedName.isEmpty()) {
             dialog.selectFile(o.proposedName);
         }
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                       : QString();
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
     }
 
     QString saveFile(QWidget* parent, const FileDialogOptions& o) override {
@@ -81,8 +84,9 @@ public:
         if (!o.proposedName.isEmpty()) {
             dialog.selectFile(o.proposedName);
         }
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                       : QString();
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
     }
 
     bool choosePrinter(QWidget* parent, QPrinter& printer) override {
@@ -100,9 +104,13 @@ Dialogs* current = nullptr;
 
 }  // namespace
 
-Dialogs& dialogs() { return current ? *current : qtDialogs(); }
+Dialogs& dialogs() {
+    return current ? *current : qtDialogs();
+}
 
-void setDialogs(Dialogs* implementation) { current = implementation; }
+void setDialogs(Dialogs* implementation) {
+    current = implementation;
+}
 
 void showInformation(QWidget* parent, const QString& text, const QString& caption) {
     dialogs().message(parent, MessageKind::Information, caption, text);

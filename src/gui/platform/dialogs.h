@@ -15,9 +15,9 @@ enum class MessageKind { Information, Warning, Error };
 struct FileDialogOptions {
     QString caption;
     QString directory;
-    QString filter;          // "Αρχεία ΣΚΟΡ 4|*.sk4" style: description, bar, pattern
-    QString defaultSuffix;   // added to a name typed without an extension (save dialogs)
-    QString proposedName;    // file name offered at first
+    QString filter;         // "Αρχεία ΣΚΟΡ 4|*.sk4" style: description, bar, pattern
+    QString defaultSuffix;  // added to a name typed without an extension (save dialogs)
+    QString proposedName;   // file name offered at first
     bool confirmOverwrite = true;
 };
 

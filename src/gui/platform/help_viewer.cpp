@@ -51,9 +51,13 @@ HelpWindow* HelpWindow::show(QWidget* parent, int context) {
     return window;
 }
 
-HelpWindow* HelpWindow::existing() { return instance(); }
+HelpWindow* HelpWindow::existing() {
+    return instance();
+}
 
-QString HelpWindow::pageText() const { return browser_->toPlainText(); }
+QString HelpWindow::pageText() const {
+    return browser_->toPlainText();
+}
 
 void HelpWindow::load(int context) {
     context_ = context;

@@ -30,6 +30,8 @@ private:
 };
 
 // Opens the help at a context number, as every "&ΒΟΗΘΕΙΑ" button does.
-inline void showHelp(QWidget* parent, int context) { HelpWindow::show(parent, context); }
+inline void showHelp(QWidget* parent, int context) {
+    HelpWindow::show(parent, context);
+}
 
 }  // namespace quintaro::gui

@@ -20,7 +20,8 @@ void setCapsLock(bool on) {
 #ifdef Q_OS_WIN
     BYTE state[256];
     if (GetKeyboardState(state)) {
-        state[quintaro::kCapsLockVirtualKey] = quintaro::capsLockByte(state[quintaro::kCapsLockVirtualKey], on);
+        state[quintaro::kCapsLockVirtualKey] =
+            quintaro::capsLockByte(state[quintaro::kCapsLockVirtualKey], on);
         SetKeyboardState(state);
     }
 #else

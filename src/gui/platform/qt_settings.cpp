@@ -11,7 +11,9 @@
 namespace quintaro::gui {
 namespace {
 
-QString groupOf(std::string_view key, std::string_view section) { return qs(key) + u'/' + qs(section); }
+QString groupOf(std::string_view key, std::string_view section) {
+    return qs(key) + u'/' + qs(section);
+}
 
 }  // namespace
 

@@ -12,7 +12,9 @@ inline QString qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline std::string us(const QString& text) { return text.toStdString(); }
+inline std::string us(const QString& text) {
+    return text.toStdString();
+}
 
 // The decimal separator of the user's locale ("." or ","), as amounts are shown and typed.
 inline char decimalSeparator() {

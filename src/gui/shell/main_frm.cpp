@@ -204,7 +204,9 @@ void TMainFrm::MnuTrioClick() {
     // The TRIO construction window opens here, modally, once it is part of the program.
 }
 
-void TMainFrm::MnuHelpClick() { showHelp(this, kHelpContext); }
+void TMainFrm::MnuHelpClick() {
+    showHelp(this, kHelpContext);
+}
 
 void TMainFrm::MnuTipsClick() {
     // Qt has already toggled the check mark; the command works from the state before the click.
@@ -218,6 +220,8 @@ void TMainFrm::MnuTipsClick() {
     }
 }
 
-void TMainFrm::MnuCalcClick() { startCalculator(); }
+void TMainFrm::MnuCalcClick() {
+    startCalculator();
+}
 
 }  // namespace quintaro::gui

@@ -25,8 +25,8 @@ public:
     // The initial caption, before a game is chosen.
     static QString initialCaption();
 
-    // Choose game: check mark, Paixnidi and Kourses, the caption "ΒΕΛΤΡΑΝΟ   -   <game>", and the game windows
-    // reset for the new number of races.
+    // Choose game: check mark, Paixnidi and Kourses, the caption "ΒΕΛΤΡΑΝΟ   -   <game>", and the game
+    // windows reset for the new number of races.
     void chooseGame(const GameType& type);
 
     // The menu item of a game ("ΣΚΟΡ 4", ...), or of "ΤΡΙΟ".

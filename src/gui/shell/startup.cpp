@@ -21,6 +21,8 @@ void Startup::createWindows() {
 
 void Startup::runSplash() {}
 
-void Startup::showMainWindow() { main_->showMaximized(); }
+void Startup::showMainWindow() {
+    main_->showMaximized();
+}
 
 }  // namespace quintaro::gui

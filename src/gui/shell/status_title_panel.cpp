@@ -22,8 +22,7 @@ void StatusTitlePanel::paintEvent(QPaintEvent* event) {
     font.setPointSize(8);
     painter.setFont(font);
     painter.setPen(QColor(0, 128, 0));
-    painter.drawText(area.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     appTitle());
+    painter.drawText(area.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, appTitle());
 }
 
 }  // namespace quintaro::gui

@@ -15,16 +15,16 @@
 namespace quintaro::gui::test {
 
 struct ShownDialog {
-    QString type;     // "message", "question", "input", "open", "save", "print"
+    QString type;  // "message", "question", "input", "open", "save", "print"
     MessageKind kind = MessageKind::Information;
     QString caption;
-    QString text;     // message text, prompt, or file filter
+    QString text;  // message text, prompt, or file filter
     FileDialogOptions file;
 };
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    ScriptedDialogs();   // installs itself
+    ScriptedDialogs();            // installs itself
     ~ScriptedDialogs() override;  // restores the Qt dialogs
 
     // The script.
@@ -32,7 +32,9 @@ public:
     void answerNo() { answers_.push_back(false); }
     void answerInput(std::optional<QString> text) { answers_.push_back(InputAnswer{std::move(text)}); }
     void answerFile(const QString& path) { answers_.push_back(FileAnswer{path}); }  // empty: cancel
-    void answerPrintToPdf(const QString& pdfPath) { answers_.push_back(PrintAnswer{pdfPath}); }  // empty: cancel
+    void answerPrintToPdf(const QString& pdfPath) {
+        answers_.push_back(PrintAnswer{pdfPath});
+    }  // empty: cancel
 
     // Runs when a message box is shown (after it is recorded), e.g. to check the state at that moment.
     std::function<void(const ShownDialog&)> onShown;
@@ -43,7 +45,11 @@ public:
 
     // The texts of the message boxes shown so far.
     QStringList messages() const;
-    void clear() { shown.clear(); unexpected.clear(); answers_.clear(); }
+    void clear() {
+        shown.clear();
+        unexpected.clear();
+        answers_.clear();
+    }
 
     void message(QWidget* parent, MessageKind kind, const QString& caption, const QString& text) override;
     bool question(QWidget* parent, MessageKind kind, const QString& caption, const QString& text) override;
