@@ -8,6 +8,7 @@
 namespace quintaro::gui {
 
 class TMainFrm;
+class TPaixnTypeDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -19,6 +20,7 @@ struct AppContext {
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
+    TPaixnTypeDlg* paixnTypeDlg = nullptr;
 };
 
 }  // namespace quintaro::gui

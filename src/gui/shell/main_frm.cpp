@@ -18,6 +18,7 @@
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/keyboard.h"
 #include "gui/platform/qt_text.h"
+#include "gui/shell/paixn_type_dlg.h"
 #include "gui/shell/status_title_panel.h"
 #include "gui/shell/trio_information.h"
 
@@ -113,7 +114,13 @@ void TMainFrm::buildMenu() {
     aux->addSeparator();
     pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"), "MnuDelete");
+    QAction* deleteFiles = aux->addAction(QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"));
+    deleteFiles->setObjectName(QStringLiteral("MnuDelete"));
+    connect(deleteFiles, &QAction::triggered, this, [this] {
+        if (ctx_.paixnTypeDlg) {
+            ctx_.paixnTypeDlg->exec();
+        }
+    });
     aux->addSeparator();
     pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout");
 

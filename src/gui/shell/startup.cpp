@@ -4,6 +4,7 @@
 
 #include "gui/app_context.h"
 #include "gui/shell/main_frm.h"
+#include "gui/shell/paixn_type_dlg.h"
 
 namespace quintaro::gui {
 
@@ -14,6 +15,8 @@ Startup::~Startup() = default;
 void Startup::createWindows() {
     main_ = std::make_unique<TMainFrm>(ctx_);
     ctx_.mainFrm = main_.get();
+    // The other windows belong to the main window and live for the whole run.
+    ctx_.paixnTypeDlg = new TPaixnTypeDlg(main_.get());
     // The main window's closing ends the program, whatever other windows are still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(main_.get(), &TMainFrm::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);

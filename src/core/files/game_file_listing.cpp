@@ -1,0 +1,76 @@
+#include "core/files/game_file_listing.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace quintaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path pathOf(const std::string& utf8) {
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string utf8Of(const fs::path& path) {
+    const std::u8string s = path.u8string();
+    return std::string(reinterpret_cast<const char*>(s.data()), s.size());
+}
+
+bool sameExtension(const fs::path& file, std::string_view extension) {
+    std::string ext = utf8Of(file.extension());
+    if (ext.empty() || ext.front() != '.') {
+        return false;
+    }
+    ext.erase(0, 1);
+    return std::equal(ext.begin(), ext.end(), extension.begin(), extension.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+}  // namespace
+
+std::string shortenedGameFileName(std::string_view fileName) {
+    const auto underscore = fileName.find('_');
+    return std::string(underscore == std::string_view::npos ? fileName : fileName.substr(underscore + 1));
+}
+
+std::vector<ListedGameFile> listGameFiles(const std::string& folder, std::string_view extension) {
+    std::vector<ListedGameFile> out;
+    std::error_code ec;
+    fs::directory_iterator it(pathOf(folder), ec);
+    if (ec) {
+        return out;
+    }
+    for (const fs::directory_entry& entry : it) {
+        std::error_code typeError;
+        if (entry.is_directory(typeError) || !sameExtension(entry.path(), extension)) {
+            continue;
+        }
+        const std::string name = utf8Of(entry.path().filename());
+        out.push_back({shortenedGameFileName(name), name});
+    }
+    std::sort(out.begin(), out.end(),
+              [](const ListedGameFile& a, const ListedGameFile& b) { return a.fileName < b.fileName; });
+    return out;
+}
+
+int deleteGameFiles(const std::string& folder, const std::vector<std::string>& fileNames) {
+    int deleted = 0;
+    for (const std::string& name : fileNames) {
+        // Only plain names inside the folder: a name that reaches elsewhere is not ours to delete.
+        const fs::path relative = pathOf(name);
+        if (relative.empty() || relative.has_parent_path() || relative == "." || relative == "..") {
+            continue;
+        }
+        std::error_code ec;
+        if (fs::remove(pathOf(folder) / relative, ec) && !ec) {
+            ++deleted;
+        }
+    }
+    return deleted;
+}
+
+}  // namespace quintaro
