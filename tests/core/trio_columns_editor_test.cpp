@@ -92,6 +92,16 @@ TEST(TrioColumnsSheet, SevenColumnFileSaveAndReopen) {
     EXPECT_FALSE(hasEditorHeader(wrong));
     EXPECT_FALSE(hasEditorHeader(kSeven));
     EXPECT_EQ(sheetOf(decodeLines(columnsSheetBytes(sheetOf({"1,2,3"})))), sheetOf({"1,2,3"}));
+    // An emptied grid saves its header alone and opens again as an empty grid of the same width.
+    TextGrid emptied = sheetOf(kSeven);
+    clearColumnsSheet(emptied);
+    const ColumnsRead reopened = readColumnLines(decodeLines(columnsSheetBytes(emptied)));
+    EXPECT_TRUE(reopened.widthFound);
+    EXPECT_EQ(reopened.width, 3);
+    EXPECT_TRUE(reopened.rows.empty());
+    // A file without lines keeps the one value column the grid starts with.
+    EXPECT_FALSE(readColumnLines({}).widthFound);
+    EXPECT_EQ(sheetOf({}).columnCount(), 2);
 }
 
 TEST(TrioColumnsSheet, SaveJoinsCellsSkippingAnEmptyFirstCell) {

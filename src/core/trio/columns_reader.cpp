@@ -50,7 +50,12 @@ bool hasEditorHeader(const std::vector<std::string>& lines) {
 
 ColumnsRead readColumnLines(const std::vector<std::string>& allLines) {
     ColumnsRead read;
-    const std::size_t first = hasEditorHeader(allLines) ? kHeaderLines : 0;
+    std::size_t first = 0;
+    if (hasEditorHeader(allLines)) {
+        first = kHeaderLines;
+        read.width = *tryParseInt(allLines[1]);
+        read.widthFound = true;
+    }
     std::string separator;
     std::string token;  // kept from one step to the next: an empty rest reuses it
     for (std::size_t i = first; i < allLines.size(); ++i) {
@@ -58,6 +63,7 @@ ColumnsRead readColumnLines(const std::vector<std::string>& allLines) {
         if (i == first) {
             separator = pickSeparator(line);
             read.width = countValues(line, separator);
+            read.widthFound = true;
         }
         std::vector<std::string> row;
         for (int c = 0; c < read.width; ++c) {

@@ -15,7 +15,8 @@
 namespace quintaro::trio {
 
 struct ColumnsRead {
-    int width = 0;                               // the values per row found on the first line
+    int width = 1;            // the values per row found on the first line (one until a line is read)
+    bool widthFound = false;  // a first line (or the editor's header) gave the width
     std::vector<std::vector<std::string>> rows;  // the value cells of each row (width texts each)
     int unsuitableReports = 0;                   // "ΑΚΑΤΑΛΛΗΛΟ ΑΡΧΕΙΟ" shown this many times
     bool refused = false;                        // a token was not an integer: the grid is cleared
