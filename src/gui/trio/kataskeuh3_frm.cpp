@@ -179,27 +179,27 @@ void TKataskeuh3Frm::buildRightPanel() {
     Label3 = plainLabel("Label3", full, {10, 56, 370, 18});
 
     auto* hits = new QGroupBox(QStringLiteral("ΜΕ ΣΩΣΤΟΥΣ ΑΡ"), this);
-    hits->setGeometry(x, 88, 100, 52);
+    hits->setGeometry(x, 88, 96, 52);
     CmbNums = new QComboBox(hits);
     CmbNums->setObjectName(QStringLiteral("CmbNums"));
     CmbNums->addItem(qs(trio::kHitItem));
-    CmbNums->setGeometry(10, 20, 80, 24);
+    CmbNums->setGeometry(8, 20, 80, 24);
 
     auto* guarantee = new QGroupBox(QStringLiteral("ΕΠΙΛΟΓΗ ΕΓΓΥΗΣΗΣ"), this);
-    guarantee->setGeometry(x + 104, 88, 170, 52);
+    guarantee->setGeometry(x + 100, 88, 186, 52);
     CmbEggy = new QComboBox(guarantee);
     CmbEggy->setObjectName(QStringLiteral("CmbEggy"));
     CmbEggy->addItem(qs(trio::kGuarantee3));
     CmbEggy->addItem(qs(trio::kGuarantee2));
-    CmbEggy->setGeometry(8, 20, 154, 24);
+    CmbEggy->setGeometry(6, 20, 174, 24);
 
     auto* kind = new QGroupBox(this);
-    kind->setGeometry(x + 278, 88, 112, 52);
-    plainLabel("LblAnaptyxh", kind, {8, 6, 100, 16})->setText(QStringLiteral("ΑΝΑΠΤΥΞΗ ΣΕ "));
+    kind->setGeometry(x + 290, 88, 100, 52);
+    plainLabel("LblAnaptyxh", kind, {8, 6, 90, 16})->setText(QStringLiteral("ΑΝΑΠΤΥΞΗ ΣΕ "));
     CmbSysthma = new QComboBox(kind);
     CmbSysthma->setObjectName(QStringLiteral("CmbSysthma"));
     CmbSysthma->addItem(qs(trio::kSystemKind));
-    CmbSysthma->setGeometry(8, 22, 96, 24);
+    CmbSysthma->setGeometry(6, 22, 88, 24);
 
     connect(CmbEggy, &QComboBox::currentIndexChanged, this, &TKataskeuh3Frm::CmbEggyChange);
     connect(CmbSysthma, &QComboBox::currentIndexChanged, this, &TKataskeuh3Frm::CmbSysthmaChange);
