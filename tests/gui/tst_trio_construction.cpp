@@ -137,6 +137,14 @@ void TestTrioConstruction::openingShowsTheResetWindow() {
     QCOMPARE(f.frm->conditionView()->model()->index(1, 0).data().toString(), QStringLiteral("AΘΡΟΙΣΜΑ"));
     QCOMPARE(f.frm->conditionView()->columnWidth(0), 130);
     QCOMPARE(f.frm->conditionView()->columnWidth(3), 50);
+
+    // Esc does not throw the set-up away; Enter in a group edit moves on.
+    QTest::keyClick(f.frm, Qt::Key_Escape);
+    QVERIFY(f.frm->isVisible());
+    auto* from = f.get<QLineEdit>("Edit2");
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Return);
+    QCOMPARE(f.frm->focusWidget(), f.get<QLineEdit>("Edit3"));
 }
 
 void TestTrioConstruction::boardClicksAndParityButtonsRefreshTheFullSystem() {

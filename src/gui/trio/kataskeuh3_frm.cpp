@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -166,6 +167,8 @@ void TKataskeuh3Frm::buildLeftPart() {
         groupTo_[g] = new QLineEdit(QStringLiteral("0"), this);
         groupTo_[g]->setObjectName(QString::fromLatin1(toNames[g]));
         groupTo_[g]->setGeometry(318, y, 40, 24);
+        groupFrom_[g]->installEventFilter(this);
+        groupTo_[g]->installEventFilter(this);
     }
 }
 
@@ -287,6 +290,28 @@ void TKataskeuh3Frm::reject() {
         return;
     }
     QDialog::reject();
+}
+
+void TKataskeuh3Frm::keyPressEvent(QKeyEvent* event) {
+    // Esc does not close the window: the next opening would start afresh and the system set up would be lost.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TKataskeuh3Frm::eventFilter(QObject* watched, QEvent* event) {
+    // In the group edits Enter moves on to the next control.
+    if (event->type() == QEvent::KeyPress && typedCharacter(event) == 13) {
+        for (int g = 0; g < trio::kNumberGroups; ++g) {
+            if (watched == groupFrom_[g] || watched == groupTo_[g]) {
+                focusNextChild();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TKataskeuh3Frm::repaintBoard() {
