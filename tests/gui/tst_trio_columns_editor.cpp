@@ -2,6 +2,7 @@
 // empty last row, unsuitable files, deleting columns and the checks on moving and leaving, saving with its
 // question and reopening the saved file, clearing, and printing to PDF.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
@@ -15,6 +16,7 @@
 #include "gui/platform/app_paths.h"
 #include "gui/platform/qt_text.h"
 #include "gui/trio/kataskeuh3_frm.h"
+#include "gui/trio/number_board.h"
 #include "gui/trio/stiles3_frm.h"
 #include "support/scripted_dialogs.h"
 
@@ -240,6 +242,12 @@ void TestTrioColumnsEditor::saveAsksBeforeOverwritingAndReopensAsSaved() {
     QVERIFY(f.editor.grid() == before);
     QCOMPARE(f.editor.grid().rowCount(), 8);
     QVERIFY(f.dialogs.unexpected.isEmpty());
+
+    // A file that cannot be written is reported.
+    f.dialogs.answerFile(QDir(f.home.path()).filePath(QStringLiteral("missing/saved.tri")));
+    f.editor.Button2Click();
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    QVERIFY(f.dialogs.messages()[0].startsWith(QStringLiteral("Αδύνατη η εγγραφή του αρχείου ")));
 }
 
 void TestTrioColumnsEditor::clearAsksFirst() {
@@ -285,6 +293,8 @@ void TestTrioColumnsEditor::printsToPdfOnAsManyPagesAsNeeded() {
 }
 
 void TestTrioColumnsEditor::openedFromTheConstructionWindow() {
+    // The whole road: build the seven-column system, save its columns and conditions, find its prototype,
+    // open the columns in the editor, delete one, save them and print them.
     MemorySettings store;
     AppContext ctx(store);
     QTemporaryDir home;
@@ -293,12 +303,41 @@ void TestTrioColumnsEditor::openedFromTheConstructionWindow() {
     TKataskeuh3Frm frm(ctx);
     ctx.stiles3Frm = new TStiles3Frm(ctx, &frm);
     frm.show();
-    dialogs.answerFile({});
+    NumberBoard* board = frm.board();
+    for (int c = 0; c < 7; ++c) {
+        QTest::mouseRelease(board, Qt::LeftButton, {}, board->cellRect(0, c).center());
+    }
+    frm.findChild<QComboBox*>(QStringLiteral("CmbEggy"))->setCurrentIndex(1);
+    frm.BBtnCalcClick();
+    QTRY_VERIFY(!frm.isCalculating());
+    const QDir dir(home.path());
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("PROTYPA/A7253_7_2_3_0_700_3_2000_3.sy5"))));
+    const QString columns = dir.filePath(QStringLiteral("DELTIA/seven.tri"));
+    dialogs.answerFile(columns);
+    frm.BitBtn7Click();
+    dialogs.answerFile(dir.filePath(QStringLiteral("DELTIA/seven.or3")));
+    frm.BBtnSaveOroiClick();
+    QCOMPARE(fileBytes(columns), kSeven);
+
+    dialogs.answerFile(columns);
     frm.findChild<QPushButton*>(QStringLiteral("STILES3"))->click();
-    QVERIFY(ctx.stiles3Frm->isVisible());
+    TStiles3Frm* editor = ctx.stiles3Frm;
+    QVERIFY(editor->isVisible());
     QVERIFY(frm.isVisible());
     QTRY_VERIFY(dialogs.scriptDone());
-    QCOMPARE(dialogs.shown.last().type, QStringLiteral("open"));
+    QCOMPARE(editor->grid().rowCount(), 9);
+    editor->view()->setCurrentIndex(editor->view()->model()->index(1, 1));
+    editor->StringGrid1KeyDown();
+    editor->StringGrid1Exit(nullptr);
+    dialogs.answerFile(columns);
+    dialogs.answerYes();
+    editor->Button2Click();
+    QCOMPARE(fileBytes(columns), QByteArray("6\r\n3\r\n\r\n\r\n\r\n") + kSeven.mid(7));
+    const QString pdf = dir.filePath(QStringLiteral("six.pdf"));
+    dialogs.answerPrintToPdf(pdf);
+    editor->Button5Click();
+    QCOMPARE(pdfPages(pdf), 1);
+    QVERIFY(dialogs.unexpected.isEmpty());
     setProgramDir({});
 }
 

@@ -108,6 +108,7 @@ private slots:
     void numberGroupDialogRules();
     void conditionsSaveAndLoad();
     void clearAsksFirst();
+    void writeFailuresAreReported();
     void menuItemShowsTheInformationThenTheWindow();
 };
 
@@ -538,6 +539,34 @@ void TestTrioConstruction::clearAsksFirst() {
     f.frm->BtnClearClick();
     QCOMPARE(f.frm->selection().count(), 0);
     QCOMPARE(f.text("Label1"), QStringLiteral("Επιλεγμένοι Αριθμοί : 0"));
+}
+
+void TestTrioConstruction::writeFailuresAreReported() {
+    Fixture f;
+    test::ScriptedDialogs dialogs;
+    // PROTYPA is taken by a file: the prototype cannot be written, and the user is told.
+    QFile blocker(f.prototypes());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    f.selectFirst(4);
+    f.frm->BBtnCalcClick();
+    QTRY_VERIFY(!f.frm->isCalculating());
+    QCOMPARE(dialogs.messages().size(), 2);
+    QVERIFY(dialogs.messages()[1].startsWith(QStringLiteral("Αδύνατη η εγγραφή του αρχείου ")));
+    QVERIFY(dialogs.messages()[1].contains(QStringLiteral("A4353_4_3_3_0_400_2_10000_3.sy5")));
+    QCOMPARE(dialogs.shown[1].kind, MessageKind::Error);
+    QCOMPARE(f.frm->foundColumns().size(), std::size_t{4});  // the result itself stands
+    // A columns file into a folder that does not exist.
+    dialogs.clear();
+    dialogs.answerFile(QDir(f.home.path()).filePath(QStringLiteral("missing/four.tri")));
+    f.frm->BitBtn7Click();
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY(dialogs.messages()[0].startsWith(QStringLiteral("Αδύνατη η εγγραφή του αρχείου ")));
+    // A conditions file likewise; the caption keeps no system name.
+    dialogs.answerFile(QDir(f.home.path()).filePath(QStringLiteral("missing/four.or3")));
+    f.frm->BBtnSaveOroiClick();
+    QCOMPARE(dialogs.messages().size(), 2);
+    QCOMPARE(f.frm->windowTitle(), QStringLiteral("KATAΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TRIO"));
 }
 
 void TestTrioConstruction::menuItemShowsTheInformationThenTheWindow() {
