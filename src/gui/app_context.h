@@ -9,6 +9,9 @@ namespace quintaro::gui {
 
 class TMainFrm;
 class TPaixnTypeDlg;
+class TStandard3Frm;
+class TKataskeuh3Frm;
+class TStiles3Frm;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -21,6 +24,9 @@ struct AppContext {
     // The windows.
     TMainFrm* mainFrm = nullptr;
     TPaixnTypeDlg* paixnTypeDlg = nullptr;
+    TStandard3Frm* standard3Frm = nullptr;    // the TRIO number-group dialog
+    TKataskeuh3Frm* kataskeuh3Frm = nullptr;  // the TRIO construction window
+    TStiles3Frm* stiles3Frm = nullptr;        // the TRIO columns editor
 };
 
 }  // namespace quintaro::gui

@@ -21,6 +21,7 @@
 #include "gui/shell/paixn_type_dlg.h"
 #include "gui/shell/status_title_panel.h"
 #include "gui/shell/trio_information.h"
+#include "gui/trio/kataskeuh3_frm.h"
 
 namespace quintaro::gui {
 namespace {
@@ -63,6 +64,7 @@ void TMainFrm::buildMenu() {
     // "&ΠΑΙΧΝΙΔΙ": TRIO, then the five games; the games carry radio-like check marks.
     gameMenu_ = menuBar()->addMenu(QStringLiteral("&ΠΑΙΧΝΙΔΙ"));
     MnuTrio = pendingItem(gameMenu_, qs(games::kTrio), "MnuTrio");
+    MnuTrio->setEnabled(true);
     connect(MnuTrio, &QAction::triggered, this, &TMainFrm::MnuTrioClick);
     gameGroup_ = new QActionGroup(this);
     gameGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -208,7 +210,10 @@ void TMainFrm::chooseGame(const GameType& type) {
 
 void TMainFrm::MnuTrioClick() {
     showInformation(this, trioInformationText());
-    // The TRIO construction window opens here, modally, once it is part of the program.
+    if (!ctx_.kataskeuh3Frm) {
+        ctx_.kataskeuh3Frm = new TKataskeuh3Frm(ctx_, this);
+    }
+    ctx_.kataskeuh3Frm->exec();
 }
 
 void TMainFrm::MnuHelpClick() {

@@ -1,0 +1,27 @@
+#pragma once
+// Small helpers shared by the TRIO windows: the dialogs' background, the green title bands, the key filter of
+// fields that take digits only.
+
+#include <QColor>
+#include <QLabel>
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace quintaro::gui {
+
+inline QColor dialogBackground() {
+    return {215, 207, 179};
+}
+
+// Paints a window's background in the dialogs' colour.
+void paintDialogBackground(QWidget* window);
+
+// A green band with the title spelled out in bold white letters.
+QLabel* titleBand(const QString& text, QWidget* parent);
+
+// The character a key event types (0 when it types none): Backspace 8, Tab 9, Enter 13, or the character.
+char32_t typedCharacter(const QEvent* event);
+
+}  // namespace quintaro::gui
