@@ -8,6 +8,12 @@
 namespace quintaro::gui {
 
 class TMainFrm;
+class TAPODOSEIS;
+class TPOSOSTA;
+class TRythmiseisDlg;
+class TKatoxosDlg;
+class TTipsDlg;
+class TAboutDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -19,6 +25,12 @@ struct AppContext {
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
+    TAPODOSEIS* apodoseis = nullptr;
+    TPOSOSTA* pososta = nullptr;
+    TRythmiseisDlg* rythmiseisDlg = nullptr;
+    TKatoxosDlg* katoxosDlg = nullptr;
+    TTipsDlg* tipsDlg = nullptr;
+    TAboutDlg* aboutDlg = nullptr;  // created on first use
 };
 
 }  // namespace quintaro::gui

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "core/settings/tips_protocol.h"
 #include "gui/app_context.h"
@@ -19,7 +20,13 @@
 #include "gui/platform/keyboard.h"
 #include "gui/platform/qt_text.h"
 #include "gui/shell/status_title_panel.h"
+#include "gui/shell/about_dlg.h"
+#include "gui/shell/tips_dlg.h"
 #include "gui/shell/trio_information.h"
+#include "gui/tools/apodoseis.h"
+#include "gui/tools/katoxos_dlg.h"
+#include "gui/tools/pososta.h"
+#include "gui/tools/rythmiseis_dlg.h"
 
 namespace quintaro::gui {
 namespace {
@@ -40,6 +47,23 @@ QAction* pendingItem(QMenu* menu, const QString& caption, const char* name) {
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(false);
     return action;
+}
+
+// Enables a menu item whose window is now part of the program and connects its command.
+template <typename Handler>
+void connectItem(QAction* action, TMainFrm* frame, Handler handler) {
+    action->setEnabled(true);
+    QObject::connect(action, &QAction::triggered, frame, handler);
+}
+
+// The window of a menu command, created at start-up; created here when the command comes first (the about box,
+// and windows driven without the start-up sequence).
+template <typename Window>
+Window& windowOf(Window*& slot, AppContext& context, QWidget* owner) {
+    if (!slot) {
+        slot = new Window(context, owner);
+    }
+    return *slot;
 }
 
 }  // namespace
@@ -83,8 +107,10 @@ void TMainFrm::buildMenu() {
     addGame(games::kSkor9);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ΕΡΓΑΛΕΙΑ"));
-    pendingItem(tools, QStringLiteral("ΑΠΟΔΟΣΕΙΣ ΣΕ ΠΟΣΟΣΤΑ"), "MnuApodoseis");
-    pendingItem(tools, QStringLiteral("ΠΟΣΟΣΤΑ ΑΠΟ ΑΠΟΔΟΣΕΙΣ"), "MnuPososta");
+    connectItem(pendingItem(tools, QStringLiteral("ΑΠΟΔΟΣΕΙΣ ΣΕ ΠΟΣΟΣΤΑ"), "MnuApodoseis"), this,
+                &TMainFrm::MnuApodoseisClick);
+    connectItem(pendingItem(tools, QStringLiteral("ΠΟΣΟΣΤΑ ΑΠΟ ΑΠΟΔΟΣΕΙΣ"), "MnuPososta"), this,
+                &TMainFrm::MnuPosostaClick);
 
     menuBar()->addMenu(QStringLiteral("ΣΤΑΤΙΣΤΙΚΗ"));
 
@@ -107,15 +133,15 @@ void TMainFrm::buildMenu() {
     calculator->setObjectName(QStringLiteral("MnuCalc"));
     connect(calculator, &QAction::triggered, this, &TMainFrm::MnuCalcClick);
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis");
+    connectItem(pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis"), this, &TMainFrm::MnuRythmiseisClick);
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
+    connectItem(pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos"), this, &TMainFrm::MnuKatoxosClick);
     aux->addSeparator();
     pendingItem(aux, QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"), "MnuDelete");
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout");
+    connectItem(pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout"), this, &TMainFrm::MnuAboutClick);
 
     QAction* exit = menuBar()->addAction(QStringLiteral("&ΕΞΟΔΟΣ"));
     exit->setObjectName(QStringLiteral("MnuExit"));
@@ -164,7 +190,8 @@ void TMainFrm::changeEvent(QEvent* event) {
 void TMainFrm::FormActivate() {
     try {
         if (tips::takeShowOnActivation(ctx_.settings)) {
-            // The tips dialog is shown here once it is part of the program.
+            // Once the activation is over, so that the dialog opens over the shown main window.
+            QTimer::singleShot(0, this, &TMainFrm::showTips);
         }
     } catch (const std::exception& e) {
         showError(this, qs(e.what()));
@@ -213,6 +240,9 @@ void TMainFrm::MnuTipsClick() {
     const bool wasChecked = !MnuTips->isChecked();
     try {
         const bool nowChecked = tips::toggleMenu(ctx_.settings, wasChecked);
+        if (nowChecked) {
+            showTips();  // the check mark is set once the dialog has closed
+        }
         MnuTips->setChecked(nowChecked);
     } catch (const std::exception& e) {
         MnuTips->setChecked(wasChecked);
@@ -222,6 +252,32 @@ void TMainFrm::MnuTipsClick() {
 
 void TMainFrm::MnuCalcClick() {
     startCalculator();
+}
+
+void TMainFrm::showTips() {
+    if (ctx_.tipsDlg) {
+        ctx_.tipsDlg->exec();
+    }
+}
+
+void TMainFrm::MnuApodoseisClick() {
+    windowOf(ctx_.apodoseis, ctx_, this).exec();
+}
+
+void TMainFrm::MnuPosostaClick() {
+    windowOf(ctx_.pososta, ctx_, this).exec();
+}
+
+void TMainFrm::MnuRythmiseisClick() {
+    windowOf(ctx_.rythmiseisDlg, ctx_, this).exec();
+}
+
+void TMainFrm::MnuKatoxosClick() {
+    windowOf(ctx_.katoxosDlg, ctx_, this).exec();
+}
+
+void TMainFrm::MnuAboutClick() {
+    windowOf(ctx_.aboutDlg, ctx_, this).exec();
 }
 
 }  // namespace quintaro::gui

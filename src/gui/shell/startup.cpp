@@ -4,6 +4,12 @@
 
 #include "gui/app_context.h"
 #include "gui/shell/main_frm.h"
+#include "gui/shell/splash.h"
+#include "gui/shell/tips_dlg.h"
+#include "gui/tools/apodoseis.h"
+#include "gui/tools/katoxos_dlg.h"
+#include "gui/tools/pososta.h"
+#include "gui/tools/rythmiseis_dlg.h"
 
 namespace quintaro::gui {
 
@@ -17,9 +23,22 @@ void Startup::createWindows() {
     // The main window's closing ends the program, whatever other windows are still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(main_.get(), &TMainFrm::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    // The other windows, owned by the main window, in their start-up order.
+    TMainFrm* owner = main_.get();
+    splash_ = new TSplash();
+    ctx_.katoxosDlg = new TKatoxosDlg(ctx_, owner);
+    ctx_.tipsDlg = new TTipsDlg(ctx_, owner);
+    ctx_.rythmiseisDlg = new TRythmiseisDlg(ctx_, owner);
+    ctx_.apodoseis = new TAPODOSEIS(ctx_, owner);
+    ctx_.pososta = new TPOSOSTA(ctx_, owner);
 }
 
-void Startup::runSplash() {}
+void Startup::runSplash() {
+    if (splash_) {
+        runSplashLoop(*splash_);  // the splash destroys itself as it closes
+    }
+}
 
 void Startup::showMainWindow() {
     main_->showMaximized();
