@@ -12,10 +12,10 @@ inline constexpr int kRelease = 5;
 inline constexpr int kBuild = 51;
 inline constexpr const char* kText = "2.3.5.51";
 
-inline constexpr std::uint32_t kFileOs = 0x4;         // 32-bit Windows
+inline constexpr std::uint32_t kFileOs = 0x4;  // 32-bit Windows
 inline constexpr std::uint32_t kFileFlagsMask = 0x3F;
-inline constexpr std::uint32_t kFileFlags = 0x20;     // special build
-inline constexpr std::uint32_t kFileType = 0x1;       // an application
-inline constexpr std::uint16_t kLanguage = 0x0408;    // Greek
-inline constexpr std::uint16_t kCodePage = 1253;      // the Greek code page
+inline constexpr std::uint32_t kFileFlags = 0x20;   // special build
+inline constexpr std::uint32_t kFileType = 0x1;     // an application
+inline constexpr std::uint16_t kLanguage = 0x0408;  // Greek
+inline constexpr std::uint16_t kCodePage = 1253;    // the Greek code page
 }  // namespace quintaro::version

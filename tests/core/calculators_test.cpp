@@ -172,7 +172,8 @@ TEST(PercentagesToOdds, TheSumMustBeHundred) {
     EXPECT_EQ(f.margin, "0");
     EXPECT_EQ(f.results[0], "");
     EXPECT_EQ(percentagesToOdds(RunnerCells{}, "15", '.', f), PercentagesOutcome::SumNot100);
-    EXPECT_EQ(percentagesToOdds(cells({{1, "50"}, {2, "50.001"}}), "15", '.', f), PercentagesOutcome::SumNot100);
+    EXPECT_EQ(percentagesToOdds(cells({{1, "50"}, {2, "50.001"}}), "15", '.', f),
+              PercentagesOutcome::SumNot100);
     EXPECT_EQ(kSumNot100Message, "Λαθος... το Αθροισμα των ποσοστων πρεπει να ειναι 100");
 }
 

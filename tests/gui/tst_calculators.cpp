@@ -181,7 +181,8 @@ void TestCalculators::percentagesToOddsAndTheSumMessage() {
     grid->setInput(0, QStringLiteral("40"));
     grid->setInput(1, QStringLiteral("50"));
     window.calculate();
-    QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Λαθος... το Αθροισμα των ποσοστων πρεπει να ειναι 100")});
+    QCOMPARE(dialogs.messages(),
+             QStringList{QStringLiteral("Λαθος... το Αθροισμα των ποσοστων πρεπει να ειναι 100")});
     QCOMPARE(window.marginField()->text(), QStringLiteral("0"));
     QCOMPARE(cell(grid, 1, 0), QString());
 

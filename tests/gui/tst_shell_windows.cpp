@@ -145,7 +145,8 @@ void TestShellWindows::tipsDialogPicksTipsAndWritesItsCheckBoxOnEveryClose() {
     for (int n : picks) {
         QVERIFY(n >= 1 && n <= tips::kTipCount);
     }
-    QCOMPARE(dialog.tipLabel()->text(), QString::fromStdString(std::string(tips::tipText(dialog.currentTip()))));
+    QCOMPARE(dialog.tipLabel()->text(),
+             QString::fromStdString(std::string(tips::tipText(dialog.currentTip()))));
     QCOMPARE(dialog.tipLabel()->size(), QSize(281, 89));
     QVERIFY(dialog.tipLabel()->wordWrap());
     QCOMPARE(store.readString(kGeneralKey, kTipsSection, kShowTips, "?"), std::string("0"));

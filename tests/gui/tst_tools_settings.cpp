@@ -65,8 +65,9 @@ void TestToolsSettings::costDialogShowsDefaultsAndSavesThemAsShown() {
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("ΡΥΘΜΙΣΕΙΣ"));
     QCOMPARE(dialog.palette().color(QPalette::Window), QColor(215, 207, 179));
-    QCOMPARE(fieldTexts(dialog), (QStringList{QStringLiteral("1.50"), QStringLiteral("1.50"), QStringLiteral("0.30"),
-                                              QStringLiteral("0.50"), QStringLiteral("0.50"), QStringLiteral("0.50")}));
+    QCOMPARE(fieldTexts(dialog),
+             (QStringList{QStringLiteral("1.50"), QStringLiteral("1.50"), QStringLiteral("0.30"),
+                          QStringLiteral("0.50"), QStringLiteral("0.50"), QStringLiteral("0.50")}));
     QCOMPARE(dialog.field(0)->width(), 49);
     // The fifth label starts with the Greek capital tau and goes on in Latin letters.
     QStringList labels;

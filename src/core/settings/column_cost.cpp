@@ -32,7 +32,8 @@ CostTexts readCostTextsForDialog(SettingsStore& store) {
 
 void writeCostTexts(SettingsStore& store, const CostTexts& texts) {
     for (std::size_t i = 0; i < kCostSettings.size(); ++i) {
-        store.writeString(settings::kCostsKey, settings::kOptionsSection, kCostSettings[i].gameName, texts[i]);
+        store.writeString(settings::kCostsKey, settings::kOptionsSection, kCostSettings[i].gameName,
+                          texts[i]);
     }
 }
 

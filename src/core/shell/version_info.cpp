@@ -132,8 +132,8 @@ void putText(Bytes& out, const std::u16string& text) {
 // Writes one entry; the children are written by the callback. Returns nothing: the entry's length is
 // patched in once its children are written.
 template <typename Children>
-void putNode(Bytes& out, std::string_view key, std::uint16_t type, std::uint16_t valueLength, const Bytes& value,
-             Children&& children) {
+void putNode(Bytes& out, std::string_view key, std::uint16_t type, std::uint16_t valueLength,
+             const Bytes& value, Children&& children) {
     pad4(out);
     const std::size_t start = out.size();
     putU16(out, 0);
@@ -154,9 +154,9 @@ void noChildren(Bytes&) {}
 
 Bytes fixedInfoBytes(const FixedFileInfo& f) {
     Bytes out;
-    for (std::uint32_t v : {f.signature, f.structVersion, f.fileVersionMS, f.fileVersionLS, f.productVersionMS,
-                            f.productVersionLS, f.fileFlagsMask, f.fileFlags, f.fileOS, f.fileType,
-                            f.fileSubtype, f.fileDateMS, f.fileDateLS}) {
+    for (std::uint32_t v : {f.signature, f.structVersion, f.fileVersionMS, f.fileVersionLS,
+                            f.productVersionMS, f.productVersionLS, f.fileFlagsMask, f.fileFlags, f.fileOS,
+                            f.fileType, f.fileSubtype, f.fileDateMS, f.fileDateLS}) {
         putU32(out, v);
     }
     return out;
@@ -234,7 +234,8 @@ std::vector<std::string> buildFlagTexts(std::uint32_t fileFlags, std::uint32_t f
     return out;
 }
 
-std::span<const std::uint8_t> queryVersionValue(std::span<const std::uint8_t> resource, std::string_view path) {
+std::span<const std::uint8_t> queryVersionValue(std::span<const std::uint8_t> resource,
+                                                std::string_view path) {
     Node node = readNode(resource, 0, resource.size());
     if (path.empty() || path.front() != '\\') {
         return {};
@@ -277,8 +278,9 @@ TVerInfoRes::TVerInfoRes(std::vector<std::uint8_t> resource) : resource_(std::mo
 }
 
 std::string TVerInfoRes::fileVersion() const {
-    return std::to_string(fixed_.fileVersionMS >> 16) + "." + std::to_string(fixed_.fileVersionMS & 0xFFFF) + "." +
-           std::to_string(fixed_.fileVersionLS >> 16) + "." + std::to_string(fixed_.fileVersionLS & 0xFFFF);
+    return std::to_string(fixed_.fileVersionMS >> 16) + "." + std::to_string(fixed_.fileVersionMS & 0xFFFF) +
+           "." + std::to_string(fixed_.fileVersionLS >> 16) + "." +
+           std::to_string(fixed_.fileVersionLS & 0xFFFF);
 }
 
 std::string TVerInfoRes::designLine() const {
@@ -301,7 +303,8 @@ std::vector<std::uint8_t> buildVersionResource(const VersionResourceContents& c)
                     const std::u16string value = utf16(text);
                     Bytes valueBytes;
                     putText(valueBytes, value);
-                    putNode(o3, name, 1, static_cast<std::uint16_t>(value.size() + 1), valueBytes, noChildren);
+                    putNode(o3, name, 1, static_cast<std::uint16_t>(value.size() + 1), valueBytes,
+                            noChildren);
                 }
             });
         });

@@ -93,7 +93,8 @@ private:
 // The value of an entry of a version resource by its path ("\" for the root's fixed information,
 // "\VarFileInfo\Translation"), as the system's version query gives it; an empty span when the entry does
 // not exist. Throws EVerInfoError(kCannotObtain) when the block is malformed.
-std::span<const std::uint8_t> queryVersionValue(std::span<const std::uint8_t> resource, std::string_view path);
+std::span<const std::uint8_t> queryVersionValue(std::span<const std::uint8_t> resource,
+                                                std::string_view path);
 
 // What a version resource holds, to build one.
 struct VersionResourceContents {

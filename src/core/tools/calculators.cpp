@@ -60,8 +60,9 @@ bool oddsToPercentages(const RunnerCells& odds, char sep, CalculatorFields& fiel
     for (int runner = 0; runner < kRunners; ++runner) {
         const std::string& cell = odds[runner];
         // A runner without odds has no probability; a result left from an earlier calculation goes.
-        fields.results[runner] =
-            cell.empty() ? std::string() : formatGeneral(round2(divide(returnShown, parseFloat(cell, sep))), sep);
+        fields.results[runner] = cell.empty()
+                                     ? std::string()
+                                     : formatGeneral(round2(divide(returnShown, parseFloat(cell, sep))), sep);
     }
     return true;
 }

@@ -12,7 +12,8 @@ std::function<bool(const QString&)>& opener() {
 }
 
 QUrl urlOf(const QString& target) {
-    if (target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)) {
+    if (target.contains(QStringLiteral("://")) ||
+        target.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)) {
         return QUrl(target, QUrl::TolerantMode);
     }
     return QUrl::fromUserInput(target);

@@ -19,8 +19,8 @@
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/keyboard.h"
 #include "gui/platform/qt_text.h"
-#include "gui/shell/status_title_panel.h"
 #include "gui/shell/about_dlg.h"
+#include "gui/shell/status_title_panel.h"
 #include "gui/shell/tips_dlg.h"
 #include "gui/shell/trio_information.h"
 #include "gui/tools/apodoseis.h"
@@ -47,23 +47,6 @@ QAction* pendingItem(QMenu* menu, const QString& caption, const char* name) {
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(false);
     return action;
-}
-
-// Enables a menu item whose window is now part of the program and connects its command.
-template <typename Handler>
-void connectItem(QAction* action, TMainFrm* frame, Handler handler) {
-    action->setEnabled(true);
-    QObject::connect(action, &QAction::triggered, frame, handler);
-}
-
-// The window of a menu command, created at start-up; created here when the command comes first (the about box,
-// and windows driven without the start-up sequence).
-template <typename Window>
-Window& windowOf(Window*& slot, AppContext& context, QWidget* owner) {
-    if (!slot) {
-        slot = new Window(context, owner);
-    }
-    return *slot;
 }
 
 }  // namespace
@@ -107,10 +90,12 @@ void TMainFrm::buildMenu() {
     addGame(games::kSkor9);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ΕΡΓΑΛΕΙΑ"));
-    connectItem(pendingItem(tools, QStringLiteral("ΑΠΟΔΟΣΕΙΣ ΣΕ ΠΟΣΟΣΤΑ"), "MnuApodoseis"), this,
-                &TMainFrm::MnuApodoseisClick);
-    connectItem(pendingItem(tools, QStringLiteral("ΠΟΣΟΣΤΑ ΑΠΟ ΑΠΟΔΟΣΕΙΣ"), "MnuPososta"), this,
-                &TMainFrm::MnuPosostaClick);
+    QAction* apodoseis = pendingItem(tools, QStringLiteral("ΑΠΟΔΟΣΕΙΣ ΣΕ ΠΟΣΟΣΤΑ"), "MnuApodoseis");
+    apodoseis->setEnabled(true);
+    connect(apodoseis, &QAction::triggered, this, &TMainFrm::MnuApodoseisClick);
+    QAction* pososta = pendingItem(tools, QStringLiteral("ΠΟΣΟΣΤΑ ΑΠΟ ΑΠΟΔΟΣΕΙΣ"), "MnuPososta");
+    pososta->setEnabled(true);
+    connect(pososta, &QAction::triggered, this, &TMainFrm::MnuPosostaClick);
 
     menuBar()->addMenu(QStringLiteral("ΣΤΑΤΙΣΤΙΚΗ"));
 
@@ -133,15 +118,21 @@ void TMainFrm::buildMenu() {
     calculator->setObjectName(QStringLiteral("MnuCalc"));
     connect(calculator, &QAction::triggered, this, &TMainFrm::MnuCalcClick);
     aux->addSeparator();
-    connectItem(pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis"), this, &TMainFrm::MnuRythmiseisClick);
+    QAction* rythmiseis = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis");
+    rythmiseis->setEnabled(true);
+    connect(rythmiseis, &QAction::triggered, this, &TMainFrm::MnuRythmiseisClick);
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
     aux->addSeparator();
-    connectItem(pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos"), this, &TMainFrm::MnuKatoxosClick);
+    QAction* katoxos = pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
+    katoxos->setEnabled(true);
+    connect(katoxos, &QAction::triggered, this, &TMainFrm::MnuKatoxosClick);
     aux->addSeparator();
     pendingItem(aux, QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"), "MnuDelete");
     aux->addSeparator();
-    connectItem(pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout"), this, &TMainFrm::MnuAboutClick);
+    QAction* about = pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout");
+    about->setEnabled(true);
+    connect(about, &QAction::triggered, this, &TMainFrm::MnuAboutClick);
 
     QAction* exit = menuBar()->addAction(QStringLiteral("&ΕΞΟΔΟΣ"));
     exit->setObjectName(QStringLiteral("MnuExit"));
@@ -261,23 +252,39 @@ void TMainFrm::showTips() {
 }
 
 void TMainFrm::MnuApodoseisClick() {
-    windowOf(ctx_.apodoseis, ctx_, this).exec();
+    if (!ctx_.apodoseis) {
+        ctx_.apodoseis = new TAPODOSEIS(ctx_, this);
+    }
+    ctx_.apodoseis->exec();
 }
 
 void TMainFrm::MnuPosostaClick() {
-    windowOf(ctx_.pososta, ctx_, this).exec();
+    if (!ctx_.pososta) {
+        ctx_.pososta = new TPOSOSTA(ctx_, this);
+    }
+    ctx_.pososta->exec();
 }
 
 void TMainFrm::MnuRythmiseisClick() {
-    windowOf(ctx_.rythmiseisDlg, ctx_, this).exec();
+    if (!ctx_.rythmiseisDlg) {
+        ctx_.rythmiseisDlg = new TRythmiseisDlg(ctx_, this);
+    }
+    ctx_.rythmiseisDlg->exec();
 }
 
 void TMainFrm::MnuKatoxosClick() {
-    windowOf(ctx_.katoxosDlg, ctx_, this).exec();
+    if (!ctx_.katoxosDlg) {
+        ctx_.katoxosDlg = new TKatoxosDlg(ctx_, this);
+    }
+    ctx_.katoxosDlg->exec();
 }
 
 void TMainFrm::MnuAboutClick() {
-    windowOf(ctx_.aboutDlg, ctx_, this).exec();
+    // Created on first use.
+    if (!ctx_.aboutDlg) {
+        ctx_.aboutDlg = new TAboutDlg(ctx_, this);
+    }
+    ctx_.aboutDlg->exec();
 }
 
 }  // namespace quintaro::gui

@@ -1,8 +1,8 @@
 #include "gui/shell/product_picture.h"
 
 #include <QPainter>
-#include <cmath>
 #include <QPainterPath>
+#include <cmath>
 
 namespace quintaro::gui {
 
@@ -36,7 +36,8 @@ QPixmap productPicture(int side) {
     const QPointF centre = shoe.center();
     for (int degrees : {-30, 10, 50, 130, 170, 210}) {
         const qreal a = degrees * 3.14159265358979 / 180;
-        const QPointF hole(centre.x() + std::cos(a) * shoe.width() / 2, centre.y() - std::sin(a) * shoe.height() / 2);
+        const QPointF hole(centre.x() + std::cos(a) * shoe.width() / 2,
+                           centre.y() - std::sin(a) * shoe.height() / 2);
         p.drawEllipse(hole, s * 0.018, s * 0.018);
     }
     return pixmap;

@@ -70,8 +70,8 @@ TSplash::TSplash(int readyIntervalMs)
     text->setSpacing(6);
     text->addStretch();
     text->addWidget(LblTitle);
-    text->addWidget(label(QStringLiteral("Κατασκευαστικό συστημάτων για το ιπποδρομιακό στοίχημα"), this, 9, false,
-                          QColor(60, 60, 60)));
+    text->addWidget(label(QStringLiteral("Κατασκευαστικό συστημάτων για το ιπποδρομιακό στοίχημα"), this, 9,
+                          false, QColor(60, 60, 60)));
     text->addSpacing(10);
     text->addWidget(LblVersion);
     text->addWidget(LblDesign);

@@ -69,9 +69,9 @@ CalculatorWindow::CalculatorWindow(const Texts& texts, QWidget* parent)
     grid->addWidget(AdvProbability, 1, 1);
 
     int row = 0;
-    for (auto [caption, field] : {std::pair{QStringLiteral("MARGIN"), EdtMargin},
-                                  std::pair{QStringLiteral("RETURN %"), EdtReturn},
-                                  std::pair{QStringLiteral("GANIOTA %"), EdtGaniota}}) {
+    for (auto [caption, field] :
+         {std::pair{QStringLiteral("MARGIN"), EdtMargin}, std::pair{QStringLiteral("RETURN %"), EdtReturn},
+          std::pair{QStringLiteral("GANIOTA %"), EdtGaniota}}) {
         side_->addWidget(boldLabel(caption, this), row, 0);
         side_->addWidget(field, row, 1);
         ++row;

@@ -2,7 +2,8 @@
 // The keys of the one-line fields of the tools dialogs: Enter moves the focus to the next control and Esc
 // to the previous one (neither reaches the field, and Esc does not close the dialog). A number field takes
 // only digits and the decimal separator of the user's locale among the printable characters; a text field
-// takes every character. Editing keys (Backspace, Delete, the arrows, the clipboard shortcuts) are left alone.
+// takes every character. Editing keys (Backspace, Delete, the arrows, the clipboard shortcuts) are left
+// alone.
 
 #include <QObject>
 

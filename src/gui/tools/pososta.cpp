@@ -34,8 +34,8 @@ TPOSOSTA::TPOSOSTA(AppContext&, QWidget* parent)
 }
 
 void TPOSOSTA::run(calc::CalculatorFields& fields) {
-    if (calc::percentagesToOdds(grid()->inputCells(), us(EdtGaniotaInput->text()), decimalSeparator(), fields) ==
-        calc::PercentagesOutcome::SumNot100) {
+    if (calc::percentagesToOdds(grid()->inputCells(), us(EdtGaniotaInput->text()), decimalSeparator(),
+                                fields) == calc::PercentagesOutcome::SumNot100) {
         showWarning(this, qs(calc::kSumNot100Message));
     }
 }

@@ -19,8 +19,8 @@ namespace {
 // Latin letters, as the dialog has always shown it.
 const std::array<QString, kCostSettings.size()>& labels() {
     static const std::array<QString, kCostSettings.size()> texts = {
-        QStringLiteral("Κόστος Στήλης για ΣΚΟΡ4"),  QStringLiteral("Κόστος Στήλης για ΣΚΟΡ6"),
-        QStringLiteral("Κόστος Στήλης για ΣΚΟΡ9"),  QStringLiteral("Κόστος Στήλης για Τετραπλό"),
+        QStringLiteral("Κόστος Στήλης για ΣΚΟΡ4"),        QStringLiteral("Κόστος Στήλης για ΣΚΟΡ6"),
+        QStringLiteral("Κόστος Στήλης για ΣΚΟΡ9"),        QStringLiteral("Κόστος Στήλης για Τετραπλό"),
         QStringLiteral("Κόστος Στήλης για \u03A4RICAST"), QStringLiteral("Κόστος Στήλης για ΤΡΙΟ"),
     };
     return texts;

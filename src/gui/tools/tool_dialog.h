@@ -1,7 +1,7 @@
 #pragma once
-// A modal dialog of the tools and the shell whose buttons are never pressed by an Enter typed elsewhere: Enter
-// presses the button that has the focus and is otherwise left to the control that has it (a field moves on,
-// a grid moves to the next cell). Esc closes the dialog unless the focused control takes it.
+// A modal dialog of the tools and the shell whose buttons are never pressed by an Enter typed elsewhere:
+// Enter presses the button that has the focus and is otherwise left to the control that has it (a field moves
+// on, a grid moves to the next cell). Esc closes the dialog unless the focused control takes it.
 
 #include <QDialog>
 
