@@ -6,7 +6,7 @@
 namespace quintaro::gui::maker {
 
 inline QString makerLine() {
-    return QStringLiteral("Εργαστήριο Λογισμικού Ιπποδρομιακών Εφαρμογών");
+    return QStringLiteral("Εργαστήριο Λογισμικού Στοιχήματος");
 }
 inline QString webAddress() {
     return QStringLiteral("www.example.com");

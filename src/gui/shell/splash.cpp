@@ -63,26 +63,30 @@ TSplash::TSplash(int readyIntervalMs)
     }
 
     auto* picture = new QLabel(this);
-    picture->setPixmap(productPicture(170));
-    picture->setFixedSize(170, 170);
+    picture->setPixmap(productPicture(160));
+    picture->setFixedSize(160, 160);
 
     auto* text = new QVBoxLayout();
     text->setSpacing(6);
     text->addStretch();
     text->addWidget(LblTitle);
-    text->addWidget(label(QStringLiteral("Κατασκευαστικό συστημάτων για το ιπποδρομιακό στοίχημα"), this, 9,
-                          false, QColor(60, 60, 60)));
+    QLabel* subtitle = label(QStringLiteral("Κατασκευαστικό συστημάτων για το ιπποδρομιακό στοίχημα"), this,
+                             9, false, QColor(60, 60, 60));
+    subtitle->setWordWrap(true);
+    text->addWidget(subtitle);
     text->addSpacing(10);
     text->addWidget(LblVersion);
     text->addWidget(LblDesign);
     text->addSpacing(10);
-    text->addWidget(label(maker::makerLine(), this, 9, true, QColor(0, 0, 128)));
+    QLabel* makerName = label(maker::makerLine(), this, 9, true, QColor(0, 0, 128));
+    makerName->setWordWrap(true);
+    text->addWidget(makerName);
     text->addWidget(LblWeb);
     text->addStretch();
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(24, 16, 24, 16);
-    layout->setSpacing(24);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(20);
     layout->addWidget(picture, 0, Qt::AlignVCenter);
     layout->addLayout(text, 1);
 

@@ -42,6 +42,7 @@ void Startup::runSplash() {
 
 void Startup::showMainWindow() {
     main_->showMaximized();
+    main_->activateWindow();  // after the splash the main window takes the focus (and shows the tips)
 }
 
 }  // namespace quintaro::gui

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 
 #include "core/shell/tips.h"
@@ -48,7 +49,14 @@ TTipsDlg::TTipsDlg(AppContext& context, QWidget* parent)
     LblTip->setObjectName(QStringLiteral("LblTip"));
     LblTip->setWordWrap(true);
     LblTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblTip->setFixedSize(281, 89);
+    // 281 x 89 pixels, taller only where the desktop's font needs more lines for the longest tip.
+    int height = 89;
+    for (int n = 1; n <= tips::kTipCount; ++n) {
+        const QRect needed = LblTip->fontMetrics().boundingRect(QRect(0, 0, 281, 10000), Qt::TextWordWrap,
+                                                                qs(tips::tipText(n)));
+        height = std::max(height, needed.height() + 2);
+    }
+    LblTip->setFixedSize(281, height);
     auto* tipText = new QVBoxLayout();
     tipText->addWidget(heading);
     tipText->addWidget(LblTip);

@@ -83,14 +83,20 @@ CalculatorGrid::CalculatorGrid(QWidget* parent) : QTableWidget(2, calc::kRunners
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     setTabKeyNavigation(true);
     setWordWrap(false);
+    // A 32-pixel cell shows what fits and cuts the rest, as a grid cell does, rather than a lone "...".
+    setTextElideMode(Qt::ElideNone);
+    QFont cellFont = font();
+    cellFont.setPointSizeF(cellFont.pointSizeF() * 0.85);
+    setFont(cellFont);
+    horizontalHeader()->setFont(cellFont);
     setItemDelegateForRow(kInputRow, new CellDelegate(this));
     for (int c = 0; c < calc::kRunners; ++c) {
         auto* input = new QTableWidgetItem();
-        input->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        input->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         setItem(kInputRow, c, input);
         auto* result = new QTableWidgetItem();
         result->setFlags(Qt::ItemIsEnabled);
-        result->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        result->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         setItem(kResultRow, c, result);
     }
     const int frame = 2 * frameWidth();
