@@ -337,7 +337,7 @@ std::vector<std::uint8_t> programVersionResource() {
                  {"FileVersion", kText},
                  {"ProductName", "ΒΕΛΤΡΑΝΟ"},
                  {"ProductVersion", kText},
-                 {"SpecialBuild", "ΒΕΛΤΡΑΝΟ"}};
+                 {"SpecialBuild", "Special build"}};
     return buildVersionResource(c);
 }
 
