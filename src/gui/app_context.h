@@ -12,6 +12,12 @@ class TPaixnTypeDlg;
 class TStandard3Frm;
 class TKataskeuh3Frm;
 class TStiles3Frm;
+class TAPODOSEIS;
+class TPOSOSTA;
+class TRythmiseisDlg;
+class TKatoxosDlg;
+class TTipsDlg;
+class TAboutDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -27,6 +33,12 @@ struct AppContext {
     TStandard3Frm* standard3Frm = nullptr;    // the TRIO number-group dialog
     TKataskeuh3Frm* kataskeuh3Frm = nullptr;  // the TRIO construction window
     TStiles3Frm* stiles3Frm = nullptr;        // the TRIO columns editor
+    TAPODOSEIS* apodoseis = nullptr;
+    TPOSOSTA* pososta = nullptr;
+    TRythmiseisDlg* rythmiseisDlg = nullptr;
+    TKatoxosDlg* katoxosDlg = nullptr;
+    TTipsDlg* tipsDlg = nullptr;
+    TAboutDlg* aboutDlg = nullptr;  // created on first use
 };
 
 }  // namespace quintaro::gui

@@ -86,6 +86,39 @@ TEST(Holder, ReadingBeforeAnySaveCreatesTheKeyButNoSection) {
     EXPECT_EQ(readHolderForDialog(store).address, "Β");
 }
 
+TEST(ColumnCost, TheSettingsDialogShowsItsOwnDefaultsAndSavesTheTextsAsTyped) {
+    MemorySettings store;
+    EXPECT_EQ(readCostTextsForDialog(store), (CostTexts{"1.50", "1.50", "0.30", "0.50", "0.50", "0.50"}));
+    // Before a save counting a ΣΚΟΡ 9 game costs 1.5; saving the shown texts makes it 0.30.
+    EXPECT_DOUBLE_EQ(readColumnCost(store, "ΣΚΟΡ 9", '.'), 1.5);
+    writeCostTexts(store, readCostTextsForDialog(store));
+    EXPECT_DOUBLE_EQ(readColumnCost(store, "ΣΚΟΡ 9", '.'), 0.3);
+    EXPECT_DOUBLE_EQ(readColumnCost(store, "ΣΚΟΡ 9", ','), 0.3);
+    EXPECT_EQ(store.readString(kCostsKey, kOptionsSection, "ΤΡΙΟ", "?"), "0.50");
+
+    // Texts are stored unchecked: an empty one makes the readers fail, not the save.
+    writeCostTexts(store, {"2,00", "", "1", "0.5", "x", "3"});
+    EXPECT_EQ(readCostTextsForDialog(store), (CostTexts{"2,00", "", "1", "0.5", "x", "3"}));
+    EXPECT_DOUBLE_EQ(readColumnCost(store, "ΣΚΟΡ 4", '.'), 2.0);
+    EXPECT_THROW(readColumnCost(store, "ΣΚΟΡ 6", '.'), ConversionError);
+}
+
+TEST(ColumnCost, AFailingWriteStopsTheSave) {
+    MemorySettings store;
+    store.setFailWrites(true);
+    EXPECT_THROW(writeCostTexts(store, readCostTextsForDialog(store)), SettingsError);
+    store.setFailWrites(false);
+    EXPECT_EQ(store.read(kCostsKey, kOptionsSection, "ΣΚΟΡ 4"), std::nullopt);
+}
+
+TEST(Holder, AnEmptyLineIsSavedAndReadAsEmpty) {
+    MemorySettings store;
+    writeHolder(store, {"ΤΙΤΛΟΣ", "ΟΔΟΣ 2", ""});
+    EXPECT_EQ(readHolderForPrintout(store).misc, "");
+    EXPECT_EQ(readHolderForDialog(store).misc, "");
+    EXPECT_EQ(readHolderForPrintout(store).title, "ΤΙΤΛΟΣ");
+}
+
 // Two runs of the program against one store: the first ends normally, the second abnormally, the third
 // finds EndFlag left set and shows no tips, and its normal close clears the flag again.
 TEST(TipsProtocol, TipsAppearOncePerRunAndNotAfterAnAbnormalEnd) {
@@ -113,9 +146,15 @@ TEST(TipsProtocol, MenuToggleWritesBothFlags) {
     EXPECT_FALSE(tips::menuCheckedAtStart(store));
     EXPECT_FALSE(tips::takeShowOnActivation(store));
 
+    // Checking the item shows the tips at once, so they count as handled for this run: the activation that
+    // follows the dialog's closing must not show them again.
     EXPECT_TRUE(tips::toggleMenu(store, false));
     EXPECT_TRUE(store.readFlag(kGeneralKey, kTipsSection, kShowTips, false));
-    EXPECT_FALSE(store.readFlag(kGeneralKey, kTipsSection, kEndFlag, true));
+    EXPECT_FALSE(tips::takeShowOnActivation(store));
+    // The next run shows them again once this one has ended normally.
+    tips::onMainWindowClosed(store);
+    EXPECT_TRUE(tips::menuCheckedAtStart(store));
+    EXPECT_TRUE(tips::takeShowOnActivation(store));
 }
 
 }  // namespace

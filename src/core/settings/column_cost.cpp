@@ -21,4 +21,20 @@ double readColumnCost(SettingsStore& store, std::string_view gameName, char loca
     return parseFloat(text, localeDecimalSeparator);
 }
 
+CostTexts readCostTextsForDialog(SettingsStore& store) {
+    CostTexts texts;
+    for (std::size_t i = 0; i < kCostSettings.size(); ++i) {
+        texts[i] = store.readString(settings::kCostsKey, settings::kOptionsSection, kCostSettings[i].gameName,
+                                    kCostSettings[i].dialogDefault);
+    }
+    return texts;
+}
+
+void writeCostTexts(SettingsStore& store, const CostTexts& texts) {
+    for (std::size_t i = 0; i < kCostSettings.size(); ++i) {
+        store.writeString(settings::kCostsKey, settings::kOptionsSection, kCostSettings[i].gameName,
+                          texts[i]);
+    }
+}
+
 }  // namespace quintaro

@@ -30,7 +30,7 @@ bool toggleMenu(SettingsStore& store, bool checkedNow) {
         return false;
     }
     store.writeFlag(kGeneralKey, kTipsSection, kShowTips, true);
-    store.writeFlag(kGeneralKey, kTipsSection, kEndFlag, false);
+    store.writeFlag(kGeneralKey, kTipsSection, kEndFlag, true);
     return true;
 }
 

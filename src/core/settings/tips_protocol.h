@@ -17,8 +17,10 @@ bool takeShowOnActivation(SettingsStore& store);
 // When the main window closes: EndFlag = "0".
 void onMainWindowClosed(SettingsStore& store);
 
-// The tips menu command. Returns the item's new check state; when it becomes checked the caller shows the
-// tips dialog.
+// The tips menu command. Returns the item's new check state. Unchecking writes ShowTips = "0" and
+// EndFlag = "1". Checking writes ShowTips = "1" and marks the tips as handled for this run (EndFlag = "1"),
+// and the caller shows the tips dialog at once: with EndFlag cleared, the activation of the main window that
+// follows the dialog's closing would show the tips a second time.
 bool toggleMenu(SettingsStore& store, bool checkedNow);
 
 }  // namespace quintaro::tips

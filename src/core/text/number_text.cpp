@@ -1,6 +1,8 @@
 #include "core/text/number_text.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <system_error>
 
@@ -163,6 +165,64 @@ std::string formatFixed2(double value, char decimalSeparator) {
             c = decimalSeparator;
         }
     }
+    return out;
+}
+
+std::string formatGeneral(double value, char decimalSeparator) {
+    if (std::isnan(value)) {
+        return "NAN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "INF" : "-INF";
+    }
+    if (value == 0) {
+        return "0";  // also for -0
+    }
+    constexpr int kPrecision = 15;
+    // "d.dddddddddddddde[+-]x": the 15 significant digits after rounding, and the decimal exponent.
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value),
+                                       std::chars_format::scientific, kPrecision - 1);
+    *written.ptr = '\0';
+    std::string digits;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p) {
+        if (isDigit(*p)) {
+            digits.push_back(*p);
+        }
+    }
+    const int exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+
+    std::string out = value < 0 ? "-" : "";
+    if (exponent >= kPrecision || exponent < -5) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += decimalSeparator;
+            out.append(digits, 1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
+        return out;
+    }
+    if (exponent < 0) {
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return out;
+    }
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        out += digits;
+        out.append(whole - digits.size(), '0');
+        return out;
+    }
+    out.append(digits, 0, whole);
+    out += decimalSeparator;
+    out.append(digits, whole);
     return out;
 }
 

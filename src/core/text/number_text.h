@@ -34,6 +34,12 @@ double parseFloat(std::string_view text, char decimalSeparator);
 // The amount with two decimals ("%.2f") and the given decimal separator: 37.5 -> "37.50" or "37,50".
 std::string formatFixed2(double value, char decimalSeparator);
 
+// The number in general format with up to 15 significant digits and no trailing zeros, as the calculators
+// write their results: 100 -> "100", 11.11 -> "11.11", 200/115 -> "1.73913043478261". Fixed notation while
+// the number has at most 15 digits before the point and is at least 0.00001; otherwise scientific ("1E20",
+// "1.5E-6").
+std::string formatGeneral(double value, char decimalSeparator);
+
 // The text with blanks (spaces, tabs, line ends) removed from both ends.
 std::string_view trimmed(std::string_view text);
 

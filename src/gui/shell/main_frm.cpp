@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "core/settings/tips_protocol.h"
 #include "gui/app_context.h"
@@ -18,9 +19,15 @@
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/keyboard.h"
 #include "gui/platform/qt_text.h"
+#include "gui/shell/about_dlg.h"
 #include "gui/shell/paixn_type_dlg.h"
 #include "gui/shell/status_title_panel.h"
+#include "gui/shell/tips_dlg.h"
 #include "gui/shell/trio_information.h"
+#include "gui/tools/apodoseis.h"
+#include "gui/tools/katoxos_dlg.h"
+#include "gui/tools/pososta.h"
+#include "gui/tools/rythmiseis_dlg.h"
 #include "gui/trio/kataskeuh3_frm.h"
 
 namespace quintaro::gui {
@@ -86,8 +93,12 @@ void TMainFrm::buildMenu() {
     addGame(games::kSkor9);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ΕΡΓΑΛΕΙΑ"));
-    pendingItem(tools, QStringLiteral("ΑΠΟΔΟΣΕΙΣ ΣΕ ΠΟΣΟΣΤΑ"), "MnuApodoseis");
-    pendingItem(tools, QStringLiteral("ΠΟΣΟΣΤΑ ΑΠΟ ΑΠΟΔΟΣΕΙΣ"), "MnuPososta");
+    QAction* apodoseis = pendingItem(tools, QStringLiteral("ΑΠΟΔΟΣΕΙΣ ΣΕ ΠΟΣΟΣΤΑ"), "MnuApodoseis");
+    apodoseis->setEnabled(true);
+    connect(apodoseis, &QAction::triggered, this, &TMainFrm::MnuApodoseisClick);
+    QAction* pososta = pendingItem(tools, QStringLiteral("ΠΟΣΟΣΤΑ ΑΠΟ ΑΠΟΔΟΣΕΙΣ"), "MnuPososta");
+    pososta->setEnabled(true);
+    connect(pososta, &QAction::triggered, this, &TMainFrm::MnuPosostaClick);
 
     menuBar()->addMenu(QStringLiteral("ΣΤΑΤΙΣΤΙΚΗ"));
 
@@ -110,11 +121,15 @@ void TMainFrm::buildMenu() {
     calculator->setObjectName(QStringLiteral("MnuCalc"));
     connect(calculator, &QAction::triggered, this, &TMainFrm::MnuCalcClick);
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis");
+    QAction* rythmiseis = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis");
+    rythmiseis->setEnabled(true);
+    connect(rythmiseis, &QAction::triggered, this, &TMainFrm::MnuRythmiseisClick);
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
+    QAction* katoxos = pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
+    katoxos->setEnabled(true);
+    connect(katoxos, &QAction::triggered, this, &TMainFrm::MnuKatoxosClick);
     aux->addSeparator();
     QAction* deleteFiles = aux->addAction(QStringLiteral("ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"));
     deleteFiles->setObjectName(QStringLiteral("MnuDelete"));
@@ -124,7 +139,9 @@ void TMainFrm::buildMenu() {
         }
     });
     aux->addSeparator();
-    pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout");
+    QAction* about = pendingItem(aux, QStringLiteral("ΓΕΝΙΚΑ"), "MnuAbout");
+    about->setEnabled(true);
+    connect(about, &QAction::triggered, this, &TMainFrm::MnuAboutClick);
 
     QAction* exit = menuBar()->addAction(QStringLiteral("&ΕΞΟΔΟΣ"));
     exit->setObjectName(QStringLiteral("MnuExit"));
@@ -173,7 +190,8 @@ void TMainFrm::changeEvent(QEvent* event) {
 void TMainFrm::FormActivate() {
     try {
         if (tips::takeShowOnActivation(ctx_.settings)) {
-            // The tips dialog is shown here once it is part of the program.
+            // Once the activation is over, so that the dialog opens over the shown main window.
+            QTimer::singleShot(0, this, &TMainFrm::showTips);
         }
     } catch (const std::exception& e) {
         showError(this, qs(e.what()));
@@ -225,6 +243,9 @@ void TMainFrm::MnuTipsClick() {
     const bool wasChecked = !MnuTips->isChecked();
     try {
         const bool nowChecked = tips::toggleMenu(ctx_.settings, wasChecked);
+        if (nowChecked) {
+            showTips();  // the check mark is set once the dialog has closed
+        }
         MnuTips->setChecked(nowChecked);
     } catch (const std::exception& e) {
         MnuTips->setChecked(wasChecked);
@@ -234,6 +255,48 @@ void TMainFrm::MnuTipsClick() {
 
 void TMainFrm::MnuCalcClick() {
     startCalculator();
+}
+
+void TMainFrm::showTips() {
+    if (ctx_.tipsDlg) {
+        ctx_.tipsDlg->exec();
+    }
+}
+
+void TMainFrm::MnuApodoseisClick() {
+    if (!ctx_.apodoseis) {
+        ctx_.apodoseis = new TAPODOSEIS(ctx_, this);
+    }
+    ctx_.apodoseis->exec();
+}
+
+void TMainFrm::MnuPosostaClick() {
+    if (!ctx_.pososta) {
+        ctx_.pososta = new TPOSOSTA(ctx_, this);
+    }
+    ctx_.pososta->exec();
+}
+
+void TMainFrm::MnuRythmiseisClick() {
+    if (!ctx_.rythmiseisDlg) {
+        ctx_.rythmiseisDlg = new TRythmiseisDlg(ctx_, this);
+    }
+    ctx_.rythmiseisDlg->exec();
+}
+
+void TMainFrm::MnuKatoxosClick() {
+    if (!ctx_.katoxosDlg) {
+        ctx_.katoxosDlg = new TKatoxosDlg(ctx_, this);
+    }
+    ctx_.katoxosDlg->exec();
+}
+
+void TMainFrm::MnuAboutClick() {
+    // Created on first use.
+    if (!ctx_.aboutDlg) {
+        ctx_.aboutDlg = new TAboutDlg(ctx_, this);
+    }
+    ctx_.aboutDlg->exec();
 }
 
 }  // namespace quintaro::gui

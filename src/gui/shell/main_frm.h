@@ -51,6 +51,12 @@ private:
     void MnuHelpClick();
     void MnuTipsClick();
     void MnuCalcClick();
+    void MnuApodoseisClick();
+    void MnuPosostaClick();
+    void MnuRythmiseisClick();
+    void MnuKatoxosClick();
+    void MnuAboutClick();
+    void showTips();
 
     AppContext& ctx_;
     QMdiArea* workspace_;

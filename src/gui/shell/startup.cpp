@@ -5,6 +5,12 @@
 #include "gui/app_context.h"
 #include "gui/shell/main_frm.h"
 #include "gui/shell/paixn_type_dlg.h"
+#include "gui/shell/splash.h"
+#include "gui/shell/tips_dlg.h"
+#include "gui/tools/apodoseis.h"
+#include "gui/tools/katoxos_dlg.h"
+#include "gui/tools/pososta.h"
+#include "gui/tools/rythmiseis_dlg.h"
 #include "gui/trio/kataskeuh3_frm.h"
 #include "gui/trio/standard3_frm.h"
 #include "gui/trio/stiles3_frm.h"
@@ -18,21 +24,33 @@ Startup::~Startup() = default;
 void Startup::createWindows() {
     main_ = std::make_unique<TMainFrm>(ctx_);
     ctx_.mainFrm = main_.get();
-    // The other windows belong to the main window and live for the whole run.
-    ctx_.paixnTypeDlg = new TPaixnTypeDlg(main_.get());
-    // The TRIO windows, last of the start-up order.
-    ctx_.standard3Frm = new TStandard3Frm(ctx_, main_.get());
-    ctx_.kataskeuh3Frm = new TKataskeuh3Frm(ctx_, main_.get());
-    ctx_.stiles3Frm = new TStiles3Frm(ctx_, ctx_.kataskeuh3Frm);
     // The main window's closing ends the program, whatever other windows are still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(main_.get(), &TMainFrm::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    // The other windows, owned by the main window, in their start-up order.
+    TMainFrm* owner = main_.get();
+    splash_ = new TSplash();
+    ctx_.katoxosDlg = new TKatoxosDlg(ctx_, owner);
+    ctx_.tipsDlg = new TTipsDlg(ctx_, owner);
+    ctx_.paixnTypeDlg = new TPaixnTypeDlg(owner);
+    ctx_.rythmiseisDlg = new TRythmiseisDlg(ctx_, owner);
+    ctx_.apodoseis = new TAPODOSEIS(ctx_, owner);
+    ctx_.pososta = new TPOSOSTA(ctx_, owner);
+    ctx_.standard3Frm = new TStandard3Frm(ctx_, owner);
+    ctx_.kataskeuh3Frm = new TKataskeuh3Frm(ctx_, owner);
+    ctx_.stiles3Frm = new TStiles3Frm(ctx_, ctx_.kataskeuh3Frm);
 }
 
-void Startup::runSplash() {}
+void Startup::runSplash() {
+    if (splash_) {
+        runSplashLoop(*splash_);  // the splash destroys itself as it closes
+    }
+}
 
 void Startup::showMainWindow() {
     main_->showMaximized();
+    main_->activateWindow();  // after the splash the main window takes the focus (and shows the tips)
 }
 
 }  // namespace quintaro::gui
