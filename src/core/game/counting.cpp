@@ -190,6 +190,9 @@ public:
     bool run(std::uint64_t first, std::uint64_t end, std::size_t storeBudget, ChunkResult& out) {
         out_ = &out;
         storeBudget_ = storeBudget;
+        const std::uint64_t most = (end - first) * c_.horses.back().size();
+        out.columns.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(storeBudget, most)) *
+                            column_.size());
         // The digits of the first prefix, the last prefix race varying fastest.
         std::uint64_t rest = first;
         for (int l = levels_ - 1; l >= 0; --l) {
@@ -270,7 +273,10 @@ private:
     void accept(std::uint8_t lastHorse) {
         if (out_->found < storeBudget_) {
             column_.back() = lastHorse;
-            out_->columns.insert(out_->columns.end(), column_.begin(), column_.end());
+            auto& columns = out_->columns;
+            const std::size_t at = columns.size();
+            columns.resize(at + column_.size());
+            std::copy(column_.begin(), column_.end(), columns.begin() + static_cast<std::ptrdiff_t>(at));
         }
         ++out_->found;
     }
