@@ -3,11 +3,15 @@
 // created once at start-up and shown and hidden again.
 
 #include "core/game/current_game.h"
+#include "core/game/selection_table.h"
 #include "core/settings/settings_store.h"
 
 namespace quintaro::gui {
 
 class TMainFrm;
+class TNewDiagDlg;
+class TPaixnidiFrm;
+class TEpilogesDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -16,9 +20,14 @@ struct AppContext {
 
     SettingsStore& settings;
     CurrentGame game;
+    // The game window's selection table (`Sgrd`): selected horses, basics, bounds and groups as text cells.
+    SelectionTable selection;
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
+    TNewDiagDlg* newDiagDlg = nullptr;
+    TPaixnidiFrm* paixnidiFrm = nullptr;
+    TEpilogesDlg* epilogesDlg = nullptr;
 };
 
 }  // namespace quintaro::gui

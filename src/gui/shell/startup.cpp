@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "gui/app_context.h"
+#include "gui/game/game_windows.h"
 #include "gui/shell/main_frm.h"
 
 namespace quintaro::gui {
@@ -17,6 +18,7 @@ void Startup::createWindows() {
     // The main window's closing ends the program, whatever other windows are still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(main_.get(), &TMainFrm::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    createGameWindows(ctx_, main_.get());
 }
 
 void Startup::runSplash() {}

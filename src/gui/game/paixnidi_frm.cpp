@@ -1,0 +1,398 @@
+#include "gui/game/paixnidi_frm.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/game/game_types.h"
+#include "gui/app_context.h"
+#include "gui/game/cell_grid.h"
+#include "gui/game/epiloges_dlg.h"
+#include "gui/game/new_diag_dlg.h"
+#include "gui/game/pictures.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/help_viewer.h"
+#include "gui/platform/qt_text.h"
+
+namespace quintaro::gui {
+namespace {
+
+constexpr int kHelpContext = 7;
+const QColor kWindowColour(118, 189, 17);
+const QColor kPanelColour(215, 207, 179);
+const QColor kNavy(0, 0, 128);
+
+void paint(QWidget* widget, const QColor& background) {
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, background);
+    widget->setPalette(pal);
+}
+
+}  // namespace
+
+TPaixnidiFrm::TPaixnidiFrm(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ctx_(context),
+      band_(new QWidget(this)),
+      infoLine_(new QLabel(band_)),
+      Sgrd(new CellGrid(this)),
+      middle_(new QWidget(this)),
+      Edit1(new QLineEdit(middle_)),
+      Edit2(new QLineEdit(middle_)),
+      Label6(new QLabel(middle_)),
+      Label7(new QLabel(middle_)) {
+    setObjectName(QStringLiteral("PaixnidiFrm"));
+    setWindowTitle(QStringLiteral("ΠΑΙΧΝΙΔΙ"));
+    buildLayout();
+    applyColours();
+    ctx_.selection.reset(0, "");
+    Sgrd->setSource(CellSource{
+        .columnCount = [this] { return ctx_.selection.columnCount(); },
+        .rowCount = [this] { return ctx_.selection.rowCount(); },
+        .text = [this](int column, int row) { return qs(ctx_.selection.cell(column, row)); },
+        .picture = {},
+        .editable = {},
+        .setText = {},
+    });
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+QPushButton* TPaixnidiFrm::button(const QString& caption, const char* name, const QString& hint) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void TPaixnidiFrm::buildLayout() {
+    setFixedSize(761, 475);
+
+    // Top band: the race pictures on the left, the information line aligned right.
+    band_->setGeometry(0, 0, 761, 41);
+    infoLine_->setObjectName(QStringLiteral("InfoLine"));
+    infoLine_->setGeometry(0, 0, 755, 41);
+    infoLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont bold = infoLine_->font();
+    bold.setBold(true);
+    infoLine_->setFont(bold);
+    for (int i = 0; i < 9; ++i) {
+        auto* picture = new QLabel(band_);
+        picture->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        picture->setPixmap(racePicture(i + 1));
+        picture->setGeometry(4 + i * 36, 4, 32, 32);
+        pictures_[static_cast<std::size_t>(i)] = picture;
+    }
+
+    // The selection grid.
+    Sgrd->setObjectName(QStringLiteral("Sgrd"));
+    Sgrd->setGeometry(0, 41, 761, 279);
+    Sgrd->cells()->setFixed(2, 1);
+    Sgrd->cells()->setBold(true);
+    QFont gridFont = Sgrd->font();
+    gridFont.setBold(true);
+    Sgrd->setFont(gridFont);
+    Sgrd->installEventFilter(this);
+    connect(Sgrd, &CellGrid::cellReleased, this, &TPaixnidiFrm::SgrdMouseUp);
+
+    // The middle panel: sums, counting results, groups, clearing, change of game, "+".
+    middle_->setGeometry(0, 320, 761, 80);
+    BtnAthroisma = button(QStringLiteral("Α&ΘΡΟΙΣΜΑ"), "BtnAthroisma");
+    BtnAthroisma->setParent(middle_);
+    BtnAthroisma->setGeometry(8, 8, 100, 28);
+    auto* fromLabel = new QLabel(QStringLiteral("ΑΠΟ"), middle_);
+    fromLabel->setGeometry(116, 8, 34, 28);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(150, 10, 50, 24);
+    auto* toLabel = new QLabel(QStringLiteral("ΕΩΣ"), middle_);
+    toLabel->setGeometry(208, 8, 34, 28);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setGeometry(242, 10, 50, 24);
+
+    auto* with = new QLabel(QStringLiteral("Με"), middle_);
+    with->setGeometry(8, 44, 26, 28);
+    BtnPlus = button(QStringLiteral("+"), "BtnPlus");
+    BtnPlus->setParent(middle_);
+    BtnPlus->setGeometry(34, 44, 28, 28);
+    QFont plusFont = BtnPlus->font();
+    plusFont.setBold(true);
+    plusFont.setPointSize(plusFont.pointSize() + 3);
+    BtnPlus->setFont(plusFont);
+    auto* newBasic = new QLabel(QStringLiteral("Νέα βασική"), middle_);
+    newBasic->setGeometry(68, 44, 120, 28);
+
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setGeometry(306, 10, 226, 24);
+    Label6->setFont(bold);
+    QPalette labelPalette = Label6->palette();
+    labelPalette.setColor(QPalette::WindowText, kNavy);
+    Label6->setPalette(labelPalette);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setGeometry(306, 46, 226, 24);
+
+    BtnOmades = button(QStringLiteral("&ΟΜΑΔΕΣ"), "BtnOmades");
+    BtnOmades->setParent(middle_);
+    BtnOmades->setGeometry(540, 8, 100, 28);
+    BtnKatharismos = button(QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), "BtnKatharismos",
+                            QStringLiteral("ΚΑΘΑΡΙΣΜΟΣ ΟΛΩΝ ΤΩΝ ΒΑΣΙΚΩΝ"));
+    BtnKatharismos->setParent(middle_);
+    BtnKatharismos->setGeometry(645, 8, 110, 28);
+    BtnAllagh = button(QStringLiteral("ΑΛΛΑΓΗ ΠΑΙΧΝΙΔΙΟΥ"), "BtnAllagh");
+    BtnAllagh->setParent(middle_);
+    BtnAllagh->setGeometry(540, 44, 215, 28);
+
+    // The two rows of commands.
+    BtnMetra = button(QStringLiteral("&ΜΕΤΡΗΜΑ"), "BtnMetra", QStringLiteral("ΜΕΤΡΗΜΑ ΣΤΗΛΩΝ"));
+    BtnStiles =
+        button(QStringLiteral("&ΣΤΗΛΕΣ"), "BtnStiles", QStringLiteral("ΕΜΦΑΝΙΣΗ ΣΤΗΛΩΝ - ΑΠΛΕΣ - ΜΑΖΕΜΑ"));
+    BtnDialogh = button(QStringLiteral("ΔΙΑΛΟ&ΓΗ"), "BtnDialogh", QStringLiteral("ΔΙΑΛΟΓΗ ΕΠΙΤΥΧΙΩΝ"));
+    BtnDeltia = button(QStringLiteral("&ΔΕΛΤΙΑ"), "BtnDeltia", QStringLiteral("ΔΕΛΤΙΑ ΠΡΟΒΟΛΗ,ΕΚΤΥΠΩΣΗ "));
+    BtnEktyposh = button(QStringLiteral("Ε&ΚΤΥΠΩΣΗ"), "BtnEktyposh", QStringLiteral("ΕΚΤΥΠΩΣΗ ΣΥΣΤΗΜΑΤΟΣ"));
+    BtnApothikeysh = button(QStringLiteral("&ΑΠΟΘΗΚΕΥΣΗ"), "BtnApothikeysh");
+    BtnEpistrofi = button(QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), "BtnEpistrofi");
+    BtnHelp = button(QStringLiteral("&ΒΟΗΘΕΙΑ"), "BtnHelp");
+    const std::array<QPushButton*, 4> row1 = {BtnMetra, BtnStiles, BtnDialogh, BtnDeltia};
+    const std::array<QPushButton*, 4> row2 = {BtnEktyposh, BtnApothikeysh, BtnEpistrofi, BtnHelp};
+    for (int i = 0; i < 4; ++i) {
+        row1[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 405, 180, 30);
+        row2[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 440, 180, 30);
+    }
+    // The columns, the check, the coupons, printing and saving come with their own windows.
+    for (QPushButton* later : {BtnStiles, BtnDialogh, BtnDeltia, BtnEktyposh, BtnApothikeysh}) {
+        later->setEnabled(false);
+    }
+
+    connect(BtnMetra, &QPushButton::clicked, this, &TPaixnidiFrm::BtnMetraClick);
+    connect(BtnAthroisma, &QPushButton::clicked, this, &TPaixnidiFrm::BtnAthroismaClick);
+    connect(BtnOmades, &QPushButton::clicked, this, &TPaixnidiFrm::BtnOmadesClick);
+    connect(BtnKatharismos, &QPushButton::clicked, this, &TPaixnidiFrm::BtnKatharismosClick);
+    connect(BtnAllagh, &QPushButton::clicked, this, &TPaixnidiFrm::BtnAllaghClick);
+    connect(BtnPlus, &QPushButton::clicked, this, &TPaixnidiFrm::BtnPlusClick);
+    connect(BtnEpistrofi, &QPushButton::clicked, this, &TPaixnidiFrm::BtnEpistrofiClick);
+    connect(BtnHelp, &QPushButton::clicked, this, &TPaixnidiFrm::BtnHelpClick);
+}
+
+void TPaixnidiFrm::applyColours() {
+    paint(this, kWindowColour);
+    paint(middle_, kPanelColour);
+    paint(band_, kNavy);
+    QPalette pal = infoLine_->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    infoLine_->setPalette(pal);
+    Sgrd->cells()->setFixedColor(kWindowColour);
+}
+
+QString TPaixnidiFrm::informationLine() const {
+    return infoLine_->text();
+}
+
+void TPaixnidiFrm::setInformationLine(const QString& text) {
+    infoLine_->setText(text);
+}
+
+int TPaixnidiFrm::letterWidth() const {
+    QFont font = Sgrd->font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(QLatin1Char('X'));
+}
+
+void TPaixnidiFrm::resetFor(int races) {
+    applyColours();
+    setInformationLine(qs(ctx_.game.Paixnidi));
+    for (int i = 0; i < 9; ++i) {
+        pictures_[static_cast<std::size_t>(i)]->setVisible(i < races);
+    }
+    ctx_.selection.reset(races, rowLabelFor(ctx_.game.Paixnidi));
+    Sgrd->setKeptColumnWidth(0, 60);
+    Sgrd->setKeptColumnWidth(1, 100);
+    Sgrd->setKeptColumnWidth(2, 50);
+    Sgrd->refresh();
+}
+
+bool TPaixnidiFrm::setSelectedHorses() {
+    SelectionTable& table = ctx_.selection;
+    table.setSelectedHorses(ctx_.game.Aloga);
+    std::vector<std::string> texts;
+    for (int race = 1; race <= table.races(); ++race) {
+        texts.push_back(table.cell(SelectionTable::kHorsesColumn, race));
+    }
+    const int width = horsesColumnWidth(letterWidth(), texts);
+    Sgrd->setKeptColumnWidth(1, width);
+    Sgrd->setKeptColumnWidth(2, width);
+    ctx_.game.DiakritaAloga = distinctHorses(ctx_.game.Aloga);
+    Sgrd->refresh();
+    const bool sums = recomputeSumBounds();
+    showFullSystemSize();
+    return sums;
+}
+
+void TPaixnidiFrm::showFullSystemSize() {
+    if (qs(ctx_.game.Paixnidi).contains(QStringLiteral("ΣΚΟΡ"))) {
+        setInformationLine(qs(ctx_.game.Paixnidi) + QStringLiteral("   ΠΛΗΡΕΣ : ") +
+                           QString::number(ctx_.selection.fullSystemSize()));
+    }
+}
+
+bool TPaixnidiFrm::recomputeSumBounds() {
+    const auto bounds = ctx_.selection.computeSumBounds();
+    if (!bounds) {
+        showError(this, QStringLiteral("Σφάλμα!\nΠαρακαλώ επιλέξτε άλογα για όλες τις κούρσες."));
+        return false;
+    }
+    Edit1->setText(QString::number(bounds->least));
+    Edit2->setText(QString::number(bounds->greatest));
+    return true;
+}
+
+void TPaixnidiFrm::openEditorForEntryOnBasic1() {
+    Sgrd->selectCell(SelectionTable::kFirstBasicColumn, 1);
+    openEditor(SelectionTable::kFirstBasicColumn, EditorMode::Entry);
+}
+
+void TPaixnidiFrm::openEditor(int column, EditorMode mode) {
+    TEpilogesDlg* editor = ctx_.epilogesDlg;
+    if (!editor) {
+        return;
+    }
+    if (mode == EditorMode::Correction) {
+        if (!editor->fillForCorrection(column)) {
+            return;
+        }
+    } else {
+        editor->fillForEntry(column);
+    }
+    const TEpilogesDlg::Answer answer = editor->run();
+    if (answer != TEpilogesDlg::Cancel) {
+        editor->model().writeBack(ctx_.selection, column);
+        Sgrd->setKeptColumnWidth(column, basicColumnWidth(letterWidth(), editor->model().raceTexts()));
+    } else if (mode == EditorMode::Entry) {
+        Sgrd->setKeptColumnWidth(column, basicColumnWidth(letterWidth(), {}));
+    }
+    Sgrd->refresh();
+    if (answer == TEpilogesDlg::Delete) {
+        deleteBasic(column);
+    }
+}
+
+void TPaixnidiFrm::SgrdMouseUp(int column, int row, Qt::MouseButton button) {
+    const SelectionTable& table = ctx_.selection;
+    if (!table.isBasicColumn(column) || row < 0 || row > table.races()) {
+        return;
+    }
+    if (button == Qt::LeftButton) {
+        openEditor(column, EditorMode::Entry);
+    } else if (button == Qt::RightButton) {
+        openEditor(column, EditorMode::Correction);
+    }
+}
+
+bool TPaixnidiFrm::addBasic() {
+    const auto column = ctx_.selection.addBasic();
+    if (!column) {
+        return false;
+    }
+    Sgrd->setKeptColumnWidth(*column, Sgrd->keptColumnWidth(SelectionTable::kHorsesColumn));
+    Sgrd->refresh();
+    Sgrd->selectCell(*column, 1);
+    openEditor(*column, EditorMode::Entry);
+    return true;
+}
+
+void TPaixnidiFrm::BtnPlusClick() {
+    addBasic();
+}
+
+void TPaixnidiFrm::deleteBasic(int column) {
+    SelectionTable& table = ctx_.selection;
+    if (!table.isBasicColumn(column)) {
+        return;
+    }
+    const QString question = QStringLiteral("Θα διαγράψω τη βασική ") + qs(table.cell(column, 0)) +
+                             QStringLiteral(". Να προχωρήσω;");
+    if (!askYesNo(this, QStringLiteral("ΠΡΟΕΙΔΟΠΟΙΗΣΗ"), question, MessageKind::Warning)) {
+        return;
+    }
+    const bool removesColumn = table.basicCount() > 1;
+    table.deleteBasic(column);
+    if (removesColumn) {
+        Sgrd->removeKeptColumnWidth(column);
+    }
+    Sgrd->refresh();
+}
+
+void TPaixnidiFrm::BtnKatharismosClick() {
+    if (askYesNo(this, QStringLiteral("ΠΡΟΕΙΔΟΠΟΙΗΣΗ"),
+                 QStringLiteral("Θα διαγραφούν όλες οι βασικές που έχετε πληκτρολογήσει.Να προχωρήσω;"),
+                 MessageKind::Warning)) {
+        ctx_.selection.clearBasics();
+        Sgrd->refresh();
+    }
+    Sgrd->setFocus();
+}
+
+void TPaixnidiFrm::BtnAthroismaClick() {
+    recomputeSumBounds();
+    Sgrd->setFocus();
+}
+
+void TPaixnidiFrm::BtnOmadesClick() {}
+
+void TPaixnidiFrm::BtnMetraClick() {}
+
+void TPaixnidiFrm::BtnAllaghClick() {
+    if (TNewDiagDlg* dialog = ctx_.newDiagDlg) {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+void TPaixnidiFrm::BtnEpistrofiClick() {
+    if (askYesNo(this, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"),
+                 QStringLiteral("Θα χάσετε τις βασικές αν δεν έχετε αποθηκεύσει το παιχνίδι!Να προχωρήσω;"),
+                 MessageKind::Information)) {
+        hide();
+    }
+}
+
+void TPaixnidiFrm::BtnHelpClick() {
+    showHelp(this, kHelpContext);
+}
+
+void TPaixnidiFrm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        Label6->clear();
+        Label7->clear();
+    }
+}
+
+void TPaixnidiFrm::closeEvent(QCloseEvent* event) {
+    // The close box asks as "&ΕΠΙΣΤΡΟΦΗ" does: a hidden game window is reset by the next game.
+    if (askYesNo(this, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"),
+                 QStringLiteral("Θα χάσετε τις βασικές αν δεν έχετε αποθηκεύσει το παιχνίδι!Να προχωρήσω;"),
+                 MessageKind::Information)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TPaixnidiFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Sgrd && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text() == QStringLiteral("+") && addBasic()) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace quintaro::gui
