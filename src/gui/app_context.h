@@ -3,6 +3,7 @@
 // created once at start-up and shown and hidden again.
 
 #include "core/game/current_game.h"
+#include "core/game/group_tables.h"
 #include "core/game/selection_table.h"
 #include "core/settings/settings_store.h"
 
@@ -12,6 +13,8 @@ class TMainFrm;
 class TNewDiagDlg;
 class TPaixnidiFrm;
 class TEpilogesDlg;
+class TOmadesDlg;
+class TYPEOmadesDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -22,12 +25,17 @@ struct AppContext {
     CurrentGame game;
     // The game window's selection table (`Sgrd`): selected horses, basics, bounds and groups as text cells.
     SelectionTable selection;
+    // The group and super-group limits; their dialogs show and edit them.
+    GroupTable groups;
+    SuperGroupTable superGroups;
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
     TNewDiagDlg* newDiagDlg = nullptr;
     TPaixnidiFrm* paixnidiFrm = nullptr;
     TEpilogesDlg* epilogesDlg = nullptr;
+    TOmadesDlg* omadesDlg = nullptr;        // created on first use
+    TYPEOmadesDlg* ypeOmadesDlg = nullptr;  // created on first use
 };
 
 }  // namespace quintaro::gui

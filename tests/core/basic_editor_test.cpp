@@ -184,22 +184,12 @@ TEST(BasicEditor, WriteBackInColumnOrderAndOnlyTheFilledFields) {
     EXPECT_EQ(basicColumnWidth(8, {}), 30);  // the width after a cancelled entry
 }
 
-TEST(BasicEditor, CaptionsLabelsAndFieldRules) {
+TEST(BasicEditor, CaptionsLabelsAndTheBoundRule) {
     EXPECT_EQ(editorCaption(EditorMode::Entry, "1"), "ΕΙΣΑΓΩΓΗ ΝΕΑΣ ΒΑΣΙΚΗΣ 1");
     EXPECT_EQ(editorCaption(EditorMode::Correction, "3"), "ΔΙΟΡΘΩΣΗ ΒΑΣΙΚΗΣ 3");
     EXPECT_EQ(editorRacesLabel("ΣΚΟΡ 6", 6), "ΚΟΥΡΣΕΣ : 6");
     EXPECT_EQ(editorRacesLabel("ΤΡΙΚΑΣΤ", 3), "ΘΕΣΕΙΣ : 3");
     EXPECT_EQ(editorRacesLabel("ΤΕΤΡΑΠΛΟ", 4), "ΘΕΣΕΙΣ : 4");
-
-    EXPECT_TRUE(isGroupFieldText(""));
-    EXPECT_TRUE(isGroupFieldText("255"));
-    EXPECT_TRUE(isGroupFieldText("007"));
-    EXPECT_FALSE(isGroupFieldText("256"));
-    EXPECT_FALSE(isGroupFieldText("99999999999"));
-    EXPECT_FALSE(isGroupFieldText("1a"));
-    EXPECT_FALSE(isGroupFieldText("-1"));
-    EXPECT_TRUE(isDigitsText("0123"));
-    EXPECT_FALSE(isDigitsText("1 2"));
 
     EXPECT_TRUE(boundExceedsRaces("5", 4));
     EXPECT_FALSE(boundExceedsRaces("4", 4));

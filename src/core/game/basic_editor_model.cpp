@@ -169,21 +169,6 @@ std::string editorRacesLabel(std::string_view game, int races) {
     return label + " : " + std::to_string(races);
 }
 
-bool isDigitsText(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool isGroupFieldText(std::string_view text) {
-    if (!isDigitsText(text)) {
-        return false;
-    }
-    if (text.empty()) {
-        return true;
-    }
-    const auto value = tryParseInt(text);
-    return value && *value <= 255;
-}
-
 bool boundExceedsRaces(std::string_view text, int races) {
     const auto value = tryParseInt(text);
     return value && *value > races;

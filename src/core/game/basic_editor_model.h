@@ -123,11 +123,6 @@ std::string editorCaption(EditorMode mode, std::string_view basicHeader);
 // The label above the editor's grid: "ΘΕΣΕΙΣ : 4" for the places games and "ΤΡΙΟ", "ΚΟΥΡΣΕΣ : 6" otherwise.
 std::string editorRacesLabel(std::string_view game, int races);
 
-// The fields of the editor hold digits only; the group field a number 0..255 at most (group numbers are
-// held as bytes by the group tables). An empty text passes both.
-bool isDigitsText(std::string_view text);
-bool isGroupFieldText(std::string_view text);
-
 // A bound field that holds a number greater than the races: the focus stays in it.
 bool boundExceedsRaces(std::string_view text, int races);
 

@@ -11,8 +11,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/game/group_tables.h"
 #include "gui/app_context.h"
 #include "gui/game/cell_grid.h"
+#include "gui/game/omades_dlg.h"
 #include "gui/game/pictures.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
@@ -33,7 +35,7 @@ class GroupFieldValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        return isGroupFieldText(us(input)) ? Acceptable : Invalid;
+        return isGroupNumberText(us(input)) ? Acceptable : Invalid;
     }
 };
 
@@ -279,6 +281,11 @@ void TEpilogesDlg::BtnOKClick() {
             return;
         case AcceptCheck::Ok:
             break;
+    }
+    if (const auto change = model_.groupChange()) {
+        raiseGroupLimits(ctx_.groups, change->joined);
+        lowerGroupLimits(ctx_.groups, change->left);
+        refreshGroupDialogs(ctx_);
     }
     done(Accept);
 }

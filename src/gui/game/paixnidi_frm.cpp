@@ -1,18 +1,27 @@
 #include "gui/game/paixnidi_frm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <chrono>
 
+#include "core/game/counting.h"
 #include "core/game/game_types.h"
+#include "core/game/group_tables.h"
+#include "core/settings/column_cost.h"
+#include "core/text/number_text.h"
 #include "gui/app_context.h"
 #include "gui/game/cell_grid.h"
+#include "gui/game/counting_progress_dlg.h"
 #include "gui/game/epiloges_dlg.h"
 #include "gui/game/new_diag_dlg.h"
+#include "gui/game/omades_dlg.h"
 #include "gui/game/pictures.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
@@ -210,6 +219,7 @@ void TPaixnidiFrm::resetFor(int races) {
         pictures_[static_cast<std::size_t>(i)]->setVisible(i < races);
     }
     ctx_.selection.reset(races, rowLabelFor(ctx_.game.Paixnidi));
+    previousFound_.reset();
     Sgrd->setKeptColumnWidth(0, 60);
     Sgrd->setKeptColumnWidth(1, 100);
     Sgrd->setKeptColumnWidth(2, 50);
@@ -234,9 +244,8 @@ bool TPaixnidiFrm::setSelectedHorses() {
 }
 
 void TPaixnidiFrm::showFullSystemSize() {
-    if (qs(ctx_.game.Paixnidi).contains(QStringLiteral("ΣΚΟΡ"))) {
-        setInformationLine(qs(ctx_.game.Paixnidi) + QStringLiteral("   ΠΛΗΡΕΣ : ") +
-                           QString::number(ctx_.selection.fullSystemSize()));
+    if (const auto line = preparedInformationLine(ctx_.game.Paixnidi, ctx_.selection.fullSystemSize())) {
+        setInformationLine(qs(*line));
     }
 }
 
@@ -302,6 +311,23 @@ bool TPaixnidiFrm::addBasic() {
     Sgrd->refresh();
     Sgrd->selectCell(*column, 1);
     openEditor(*column, EditorMode::Entry);
+    // The editor is modal: the group table learns of the new basic once it has closed.
+    if (rebuildGroups()) {
+        raiseGroupLimits(ctx_.groups, ctx_.selection.cell(*column, ctx_.selection.groupRow()));
+        refreshGroupDialogs(ctx_);
+    }
+    return true;
+}
+
+bool TPaixnidiFrm::rebuildGroups() {
+    try {
+        rebuildGroupTable(ctx_.selection, ctx_.groups, ctx_.superGroups);
+    } catch (const ConversionError& error) {
+        refreshGroupDialogs(ctx_);
+        showError(this, qs(error.what()));
+        return false;
+    }
+    refreshGroupDialogs(ctx_);
     return true;
 }
 
@@ -319,6 +345,8 @@ void TPaixnidiFrm::deleteBasic(int column) {
     if (!askYesNo(this, QStringLiteral("ΠΡΟΕΙΔΟΠΟΙΗΣΗ"), question, MessageKind::Warning)) {
         return;
     }
+    lowerGroupLimits(ctx_.groups, table.cell(column, table.groupRow()));
+    refreshGroupDialogs(ctx_);
     const bool removesColumn = table.basicCount() > 1;
     table.deleteBasic(column);
     if (removesColumn) {
@@ -333,6 +361,8 @@ void TPaixnidiFrm::BtnKatharismosClick() {
                  MessageKind::Warning)) {
         ctx_.selection.clearBasics();
         Sgrd->refresh();
+        ctx_.groups.clear();
+        refreshGroupDialogs(ctx_);
     }
     Sgrd->setFocus();
 }
@@ -342,9 +372,76 @@ void TPaixnidiFrm::BtnAthroismaClick() {
     Sgrd->setFocus();
 }
 
-void TPaixnidiFrm::BtnOmadesClick() {}
+void TPaixnidiFrm::BtnOmadesClick() {
+    // The dialog opens also when the super-groups could not be rebuilt, so that the cell at fault can be
+    // corrected there.
+    rebuildGroups();
+    TOmadesDlg& dialog = TOmadesDlg::get(ctx_);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
 
-void TPaixnidiFrm::BtnMetraClick() {}
+void TPaixnidiFrm::BtnMetraClick() {
+    const auto started = std::chrono::steady_clock::now();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    // In every case, also when a step failed: Label6, the mouse pointer and the focus.
+    const auto finally = qScopeGuard([this] {
+        Label6->setText(qs(foundLabelText(found_)));
+        QApplication::restoreOverrideCursor();
+        Sgrd->setFocus();
+    });
+    try {
+        rebuildGroupTable(ctx_.selection, ctx_.groups, ctx_.superGroups);
+        refreshGroupDialogs(ctx_);
+        CountRequest request;
+        request.game = ctx_.game.Paixnidi;
+        request.selection = ctx_.selection;
+        request.leastSum = us(Edit1->text());
+        request.greatestSum = us(Edit2->text());
+        request.groups = ctx_.groups;
+        request.superGroups = ctx_.superGroups;
+        request.price = readColumnCost(ctx_.settings, ctx_.game.Paixnidi, decimalSeparator());
+
+        // From here on the last counting's columns are gone, whatever happens.
+        found_ = 0;
+        candidates_ = 0;
+        cost_ = 0;
+        ctx_.game.Sthles.reset(ctx_.game.Kourses);
+        const std::uint64_t full = ctx_.selection.fullSystemSize();
+        if (const auto line = preparedInformationLine(ctx_.game.Paixnidi, full)) {
+            setInformationLine(qs(*line));
+        }
+        CountOutcome outcome = countWithProgress(this, request, full, [this](std::uint64_t found) {
+            Label6->setText(qs(progressLabelText(found)));
+        });
+        if (outcome.cancelled) {
+            QApplication::restoreOverrideCursor();
+            showInformation(this, QStringLiteral("Το μέτρημα διακόπηκε. Δεν κρατήθηκε καμία στήλη."));
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+            return;
+        }
+        found_ = outcome.found;
+        candidates_ = outcome.candidates;
+        cost_ = outcome.cost;
+        noBasics_ = outcome.noBasics;
+        const std::string line = countedInformationLine(ctx_.game.Paixnidi, outcome, decimalSeparator());
+        storeCounting(ctx_.game, std::move(outcome));
+        setInformationLine(qs(line));
+        Label6->setText(qs(foundLabelText(found_)));
+        Label7->setText(qs(previousCountingLabelText(previousFound_)));
+        previousFound_ = found_;
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        QApplication::restoreOverrideCursor();
+        showInformation(this, qs(countingResultMessage(line, seconds, decimalSeparator())));
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } catch (const std::exception& error) {
+        QApplication::restoreOverrideCursor();
+        showError(this, qs(error.what()));
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    }
+}
 
 void TPaixnidiFrm::BtnAllaghClick() {
     if (TNewDiagDlg* dialog = ctx_.newDiagDlg) {

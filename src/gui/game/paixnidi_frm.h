@@ -6,6 +6,8 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "core/game/basic_editor_model.h"
 
@@ -58,6 +60,12 @@ public:
     QLineEdit* sumTo() const { return Edit2; }
     QLabel* label6() const { return Label6; }
     QLabel* label7() const { return Label7; }
+    // The results of the last counting.
+    std::uint64_t found() const { return found_; }
+    std::uint64_t candidates() const { return candidates_; }
+    double cost() const { return cost_; }
+    bool noBasics() const { return noBasics_; }
+
     QLabel* racePictureLabel(int race) const { return pictures_[static_cast<std::size_t>(race - 1)]; }
 
 protected:
@@ -70,6 +78,8 @@ private:
     void applyColours();
     bool addBasic();
     bool recomputeSumBounds();
+    // Rebuilds the group table from the basics; a conversion error is shown and yields false.
+    bool rebuildGroups();
     void showFullSystemSize();
     // Opens the editor on basic `column`, writes its answer back, and deletes the basic when asked to.
     void openEditor(int column, EditorMode mode);
@@ -99,6 +109,12 @@ private:
     QPushButton* BtnApothikeysh = nullptr;
     QPushButton* BtnEpistrofi = nullptr;
     QPushButton* BtnHelp = nullptr;
+
+    std::uint64_t found_ = 0;
+    std::uint64_t candidates_ = 0;
+    double cost_ = 0;
+    bool noBasics_ = false;
+    std::optional<std::uint64_t> previousFound_;  // the counting before the last, for Label7
 };
 
 }  // namespace quintaro::gui

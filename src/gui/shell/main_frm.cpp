@@ -15,6 +15,7 @@
 #include "gui/app_title.h"
 #include "gui/game/game_windows.h"
 #include "gui/game/new_diag_dlg.h"
+#include "gui/game/omades_dlg.h"
 #include "gui/game/paixnidi_frm.h"
 #include "gui/platform/calculator.h"
 #include "gui/platform/dialogs.h"
@@ -199,6 +200,8 @@ void TMainFrm::chooseGame(const GameType& type) {
     ctx_.game.choose(type);
     setWindowTitle(appTitle() + QStringLiteral("   -   ") + qs(ctx_.game.Paixnidi));
     createGameWindows(ctx_, this);
+    ctx_.groups.clear();
+    refreshGroupDialogs(ctx_);
     ctx_.paixnidiFrm->resetFor(ctx_.game.Kourses);
     ctx_.newDiagDlg->clear();
     ctx_.newDiagDlg->prepare(ctx_.game.Kourses);
