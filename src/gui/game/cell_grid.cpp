@@ -6,30 +6,35 @@
 #include <QStyledItemDelegate>
 
 namespace quintaro::gui {
-namespace {
 
-// Draws picture cells as the horse grids want them; every other cell as usual.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    CellDelegate(CellGridModel* model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
+CellDelegate::CellDelegate(CellGridModel* model, QObject* parent)
+    : QStyledItemDelegate(parent), model_(model) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        if (const QPixmap* picture = model_->picture(index.column(), index.row())) {
-            const QVariant background = index.data(Qt::BackgroundRole);
-            painter->fillRect(option.rect, background.isValid() ? background.value<QColor>()
-                                                                : option.palette.color(QPalette::Base));
-            painter->drawPixmap(option.rect.x() + 1, option.rect.y(), *picture);
-            return;
-        }
-        QStyledItemDelegate::paint(painter, option, index);
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    // As a string grid draws its cells: the background, then the picture 1 pixel right of the left edge at
+    // the top, or the text 2 pixels right of the left edge, clipped to the cell.
+    const bool fixed = model_->isFixed(index.column(), index.row());
+    const bool selected = !fixed && (option.state & QStyle::State_Selected);
+    QColor background = option.palette.color(QPalette::Base);
+    if (selected) {
+        background = option.palette.color(QPalette::Highlight);
+    } else if (const QVariant role = index.data(Qt::BackgroundRole); role.isValid()) {
+        background = role.value<QColor>();
     }
-
-private:
-    CellGridModel* model_;
-};
-
-}  // namespace
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->fillRect(option.rect, background);
+    if (const QPixmap* picture = model_->picture(index.column(), index.row())) {
+        painter->drawPixmap(option.rect.x() + 1, option.rect.y(), *picture);
+    } else {
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+    }
+    painter->restore();
+}
 
 void CellGridModel::setSource(CellSource source) {
     beginResetModel();
@@ -67,13 +72,6 @@ QVariant CellGridModel::data(const QModelIndex& index, int role) const {
         case Qt::BackgroundRole:
             if (isFixed(column, row)) {
                 return fixedColor_;
-            }
-            return {};
-        case Qt::FontRole:
-            if (bold_) {
-                QFont font;
-                font.setBold(true);
-                return font;
             }
             return {};
         case Qt::TextAlignmentRole:

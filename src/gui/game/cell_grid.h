@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
 #include <vector>
@@ -35,7 +36,6 @@ public:
     }
     void setFixedColor(const QColor& colour) { fixedColor_ = colour; }
     bool isFixed(int column, int row) const { return column < fixedColumns_ || row < fixedRows_; }
-    void setBold(bool bold) { bold_ = bold; }
 
     // The core's cells changed.
     void refresh();
@@ -53,7 +53,17 @@ private:
     int fixedColumns_ = 0;
     int fixedRows_ = 0;
     QColor fixedColor_ = QColor(212, 208, 200);
-    bool bold_ = false;
+};
+
+// Draws the cells of a CellGrid.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    CellDelegate(CellGridModel* model, QObject* parent);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    CellGridModel* model_;
 };
 
 class CellGrid : public QTableView {

@@ -27,8 +27,9 @@ constexpr int kHelpContext = 8;
 constexpr int kRaceColumnWidth = 75;
 constexpr int kHorseColumnWidth = 25;
 constexpr int kRowHeight = 20;
-constexpr int kMostHorses = 20;
-constexpr int kMostRows = 10;  // header and nine races
+// The odd and even buttons start this far below the top of their column, whose height leaves as much
+// below the last race's row: (row height x races) + 10.
+constexpr int kParityTop = 10;
 
 // The group field takes a number 0..255 only.
 class GroupFieldValidator : public QValidator {
@@ -71,13 +72,15 @@ TEpilogesDlg::TEpilogesDlg(AppContext& context, QWidget* parent)
     racesLabel_->setFont(bold);
 
     grid_->setObjectName(QStringLiteral("ChoiceGrid"));
+    QFont gridFont = grid_->font();
+    gridFont.setPointSize(8);
+    grid_->setFont(gridFont);
     grid_->setRowHeight(kRowHeight);
     grid_->setDefaultColumnWidth(kHorseColumnWidth);
     grid_->cells()->setFixed(1, 1);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setFixedSize(kRaceColumnWidth + kMostHorses * kHorseColumnWidth + 2 * grid_->frameWidth() + 1,
-                        kMostRows * kRowHeight + 2 * grid_->frameWidth() + 1);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setSource(CellSource{
         .columnCount = [this] { return model_.horseCount() + 1; },
         .rowCount = [this] { return model_.races() + 1; },
@@ -116,7 +119,8 @@ TEpilogesDlg::TEpilogesDlg(AppContext& context, QWidget* parent)
             button->setObjectName(QStringLiteral("%1%2").arg(button->text()).arg(race));
             button->setCheckable(true);
             button->setFocusPolicy(Qt::NoFocus);
-            button->setGeometry(parityIndex(parity) * 25 + 1, 5 + (race - 1) * kRowHeight, 24, kRowHeight);
+            button->setGeometry(parityIndex(parity) * 25 + 1, kParityTop + (race - 1) * kRowHeight, 24,
+                                kRowHeight);
             connect(button, &QToolButton::clicked, this, [this, parity, race] { ParityClick(parity, race); });
             parity_[static_cast<std::size_t>(race - 1)][static_cast<std::size_t>(parityIndex(parity))] =
                 button;
@@ -155,10 +159,11 @@ TEpilogesDlg::TEpilogesDlg(AppContext& context, QWidget* parent)
     auto* gridRow = new QHBoxLayout;
     gridRow->addWidget(grid_, 0, Qt::AlignTop);
     auto* parityColumn = new QVBoxLayout;
-    parityColumn->addSpacing(grid_->frameWidth() + kRowHeight - 5);
+    parityColumn->addSpacing(grid_->frameWidth() + kRowHeight - kParityTop);
     parityColumn->addWidget(parityPanel_);
     parityColumn->addStretch();
     gridRow->addLayout(parityColumn);
+    gridRow->addStretch();
 
     auto* fields = new QHBoxLayout;
     fields->addWidget(new QLabel(QStringLiteral("Από"), this));
@@ -213,6 +218,10 @@ void TEpilogesDlg::showModel(int column) {
         grid_->setKeptColumnWidth(c, kHorseColumnWidth);
     }
     grid_->refresh();
+    // The grid shows all of the game's horses and races.
+    grid_->setFixedSize(
+        kRaceColumnWidth + model_.horseCount() * kHorseColumnWidth + 2 * grid_->frameWidth() + 1,
+        (model_.races() + 1) * kRowHeight + 2 * grid_->frameWidth() + 1);
     racesLabel_->setText(qs(editorRacesLabel(ctx_.game.Paixnidi, ctx_.game.Kourses)));
     from_->setText(qs(model_.from));
     to_->setText(qs(model_.to));

@@ -28,9 +28,9 @@ private:
 };
 
 // Edits a limit cell in a line edit that takes the column's texts only; Enter stores the text and moves on.
-class LimitCellDelegate : public QStyledItemDelegate {
+class LimitCellDelegate : public CellDelegate {
 public:
-    explicit LimitCellDelegate(LimitGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit LimitCellDelegate(LimitGrid* grid) : CellDelegate(grid->cells(), grid), grid_(grid) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
@@ -50,7 +50,7 @@ protected:
             grid_->moveOnEnter();
             return true;
         }
-        return QStyledItemDelegate::eventFilter(object, event);
+        return CellDelegate::eventFilter(object, event);
     }
 
 private:

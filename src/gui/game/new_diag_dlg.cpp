@@ -91,6 +91,7 @@ TNewDiagDlg::TNewDiagDlg(AppContext& context, QWidget* parent)
     meetingData->addWidget(new QLabel(QStringLiteral("ΣΧΟΛΙΟ"), this), 0, 3);
     meetingData->addWidget(comment_, 1, 3);
     meetingData->setColumnStretch(3, 1);
+    meetingData->setHorizontalSpacing(16);
 
     auto* gridCaption = new QLabel(QStringLiteral("ΑΛΟΓΑ ΠΟΥ ΣΥΜΜΕΤΕΧΟΥΝ ΣΤΙΣ ΚΟΥΡΣΕΣ"), this);
     gridCaption->setAlignment(Qt::AlignCenter);
@@ -100,11 +101,15 @@ TNewDiagDlg::TNewDiagDlg(AppContext& context, QWidget* parent)
     gridCaption->setFont(captionFont);
 
     grid_->setObjectName(QStringLiteral("HorseGrid"));
+    QFont gridFont = grid_->font();
+    gridFont.setPointSize(8);
+    grid_->setFont(gridFont);
     grid_->setRowHeight(kRowHeight);
     grid_->setDefaultColumnWidth(kHorseColumnWidth);
     grid_->setKeptColumnWidth(0, kRaceColumnWidth);
     grid_->cells()->setFixed(1, 1);
     grid_->cells()->setFixedColor(kBackground);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setFixedWidth(kRaceColumnWidth + 20 * kHorseColumnWidth + 2 * grid_->frameWidth() + 1);

@@ -82,6 +82,8 @@ TYPEOmadesDlg::TYPEOmadesDlg(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("YPEOmadesDlg"));
     setWindowTitle(QStringLiteral("ΟΡΙΑ ΥΠΕΡΟΜΑΔΩΝ"));
     makeToolWindow(this, SGrd, SuperGroupTable::kColumns);
+    SGrd->setKeptColumnWidth(SuperGroupTable::kGroupsColumn, kColumnWidth + 12);
+    SGrd->setFixedWidth(SGrd->width() + 12);
     SGrd->setObjectName(QStringLiteral("SGrd"));
     auto* ok = dialogButton(QStringLiteral("&OK"), "BtnOK", this);
     connect(ok, &QPushButton::clicked, this, &TYPEOmadesDlg::BtnOKClick);

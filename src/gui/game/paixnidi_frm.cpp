@@ -104,9 +104,9 @@ void TPaixnidiFrm::buildLayout() {
     Sgrd->setObjectName(QStringLiteral("Sgrd"));
     Sgrd->setGeometry(0, 41, 761, 279);
     Sgrd->cells()->setFixed(2, 1);
-    Sgrd->cells()->setBold(true);
     QFont gridFont = Sgrd->font();
     gridFont.setBold(true);
+    gridFont.setPointSize(8);
     Sgrd->setFont(gridFont);
     Sgrd->installEventFilter(this);
     connect(Sgrd, &CellGrid::cellReleased, this, &TPaixnidiFrm::SgrdMouseUp);
@@ -207,9 +207,18 @@ void TPaixnidiFrm::setInformationLine(const QString& text) {
 }
 
 int TPaixnidiFrm::letterWidth() const {
-    QFont font = Sgrd->font();
-    font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(QLatin1Char('X'));
+    return QFontMetrics(Sgrd->font()).horizontalAdvance(QLatin1Char('X'));
+}
+
+int TPaixnidiFrm::fittedWidth(int ruleWidth, const std::vector<std::string>& texts) const {
+    // The width rule counts three quarters of an "X" per character; where the grid's font draws the horse
+    // numbers wider than that, the column grows so that no horse is cut off.
+    const QFontMetrics metrics(Sgrd->font());
+    int width = ruleWidth;
+    for (const std::string& text : texts) {
+        width = std::max(width, metrics.horizontalAdvance(qs(text)) + 6);
+    }
+    return width;
 }
 
 void TPaixnidiFrm::resetFor(int races) {
@@ -233,7 +242,7 @@ bool TPaixnidiFrm::setSelectedHorses() {
     for (int race = 1; race <= table.races(); ++race) {
         texts.push_back(table.cell(SelectionTable::kHorsesColumn, race));
     }
-    const int width = horsesColumnWidth(letterWidth(), texts);
+    const int width = fittedWidth(horsesColumnWidth(letterWidth(), texts), texts);
     Sgrd->setKeptColumnWidth(1, width);
     Sgrd->setKeptColumnWidth(2, width);
     ctx_.game.DiakritaAloga = distinctHorses(ctx_.game.Aloga);
@@ -280,7 +289,8 @@ void TPaixnidiFrm::openEditor(int column, EditorMode mode) {
     const TEpilogesDlg::Answer answer = editor->run();
     if (answer != TEpilogesDlg::Cancel) {
         editor->model().writeBack(ctx_.selection, column);
-        Sgrd->setKeptColumnWidth(column, basicColumnWidth(letterWidth(), editor->model().raceTexts()));
+        const std::vector<std::string> texts = editor->model().raceTexts();
+        Sgrd->setKeptColumnWidth(column, fittedWidth(basicColumnWidth(letterWidth(), texts), texts));
     } else if (mode == EditorMode::Entry) {
         Sgrd->setKeptColumnWidth(column, basicColumnWidth(letterWidth(), {}));
     }

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/game/basic_editor_model.h"
 
@@ -84,6 +86,7 @@ private:
     // Opens the editor on basic `column`, writes its answer back, and deletes the basic when asked to.
     void openEditor(int column, EditorMode mode);
     int letterWidth() const;  // the width of "X" in the grid's font
+    int fittedWidth(int ruleWidth, const std::vector<std::string>& texts) const;
     QPushButton* button(const QString& caption, const char* name, const QString& hint = {});
 
     AppContext& ctx_;
