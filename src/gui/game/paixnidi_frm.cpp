@@ -59,7 +59,6 @@ TPaixnidiFrm::TPaixnidiFrm(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("ΠΑΙΧΝΙΔΙ"));
     buildLayout();
     applyColours();
-    ctx_.selection.reset(0, "");
     Sgrd->setSource(CellSource{
         .columnCount = [this] { return ctx_.selection.columnCount(); },
         .rowCount = [this] { return ctx_.selection.rowCount(); },
