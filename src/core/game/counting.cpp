@@ -75,6 +75,8 @@ bool CompiledCounting::accepts(Holds holds, std::vector<int>& satisfied,
 namespace {
 
 constexpr std::uint64_t kProgressStep = 1000;
+constexpr std::size_t kMaxRememberedBasics = 8;  // 4^8 remembered masks a thread
+constexpr std::uint64_t kUnknown = ~std::uint64_t{0};
 
 struct ChunkResult {
     bool done = false;
@@ -85,12 +87,29 @@ struct ChunkResult {
 
 // The data of the table path: hit counts packed four bits a basic, and acceptance by which basics hold.
 struct TableData {
-    std::vector<std::vector<std::uint64_t>> packed;  // [race][position]: 1 << 4k when basic k names the horse
-    std::vector<std::uint32_t> lastRaceBasics;  // [position]: bit k when basic k names the last race's horse
-    std::vector<std::uint32_t> holdsAt;         // [basic]: bit v when the basic holds with v hits
-    std::uint32_t outOfBoundsMask = 0;          // the basics that hold for a column out of the sum bounds
-    std::vector<std::uint8_t> accepted;         // [mask of basics that hold]
+    // [race][position]: 1 << 4k when basic k names the horse.
+    std::vector<std::vector<std::uint64_t>> packed;
+    // [position]: bit k when basic k names that horse of the last race.
+    std::vector<std::uint32_t> lastRaceBasics;
+    // [basic]: bit v when the basic holds with v hits.
+    std::vector<std::uint32_t> holdsAt;
+    // The basics that hold for a column out of the sum bounds (hits -1).
+    std::uint32_t outOfBoundsMask = 0;
+    // [mask of the basics that hold]: the candidate is accepted.
+    std::vector<std::uint8_t> accepted;
+    // [sum of the races before the last]: bit j when horse j of the last race keeps the sum in bounds.
+    std::vector<std::uint64_t> inBoundsAt;
+    // A bit for every horse of the last race.
+    std::uint64_t all = 0;
+    // A column out of the sum bounds is accepted.
+    bool outOfBoundsAccepted = false;
 };
+
+// The table path needs hit counts below 16 and at most 64 horses in the last race.
+bool tableFits(const CompiledCounting& c) {
+    return c.basics.size() <= static_cast<std::size_t>(kMaxTableBasics) && c.races < 15 &&
+           c.horses.back().size() <= 64;
+}
 
 TableData buildTable(const CompiledCounting& c) {
     TableData d;
@@ -123,11 +142,27 @@ TableData buildTable(const CompiledCounting& c) {
         }
     }
     std::vector<int> satisfied(c.groups.size()), superSatisfied(c.supers.size());
+    const auto& last = c.horses.back();
+    d.all = last.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << last.size()) - 1;
+    int prefixMax = 0;
+    for (std::size_t r = 0; r + 1 < c.horses.size(); ++r) {
+        prefixMax += *std::max_element(c.horses[r].begin(), c.horses[r].end());
+    }
+    for (int sum = 0; sum <= prefixMax; ++sum) {
+        std::uint64_t bits = 0;
+        for (std::size_t j = 0; j < last.size(); ++j) {
+            const int total = sum + last[j];
+            const bool in = !c.sumsApply || (c.leastSum <= total && total <= c.greatestSum);
+            bits |= std::uint64_t{in} << j;
+        }
+        d.inBoundsAt.push_back(bits);
+    }
     d.accepted.resize(std::size_t{1} << basics);
     for (std::uint32_t mask = 0; mask < d.accepted.size(); ++mask) {
         d.accepted[mask] = c.noBasics || c.accepts([mask](std::size_t k) { return (mask >> k) & 1u; },
                                                    satisfied, superSatisfied);
     }
+    d.outOfBoundsAccepted = d.accepted[d.outOfBoundsMask] != 0;
     return d;
 }
 
@@ -145,12 +180,19 @@ public:
           hitsAt_((static_cast<std::size_t>(levels_) + 1) * c.basics.size(), 0),
           column_(static_cast<std::size_t>(c.races), 0),
           satisfied_(c.groups.size()),
-          superSatisfied_(c.supers.size()) {}
+          superSatisfied_(c.supers.size()) {
+        if (table && c.basics.size() <= kMaxRememberedBasics) {
+            memo_.assign(std::size_t{1} << (2 * c.basics.size()), kUnknown);
+        }
+    }
 
     // Tests the prefixes [first, end); false when the counting was cancelled.
     bool run(std::uint64_t first, std::uint64_t end, std::size_t storeBudget, ChunkResult& out) {
         out_ = &out;
         storeBudget_ = storeBudget;
+        const std::uint64_t most = (end - first) * c_.horses.back().size();
+        out.columns.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(storeBudget, most)) *
+                            column_.size());
         // The digits of the first prefix, the last prefix race varying fastest.
         std::uint64_t rest = first;
         for (int l = levels_ - 1; l >= 0; --l) {
@@ -231,7 +273,10 @@ private:
     void accept(std::uint8_t lastHorse) {
         if (out_->found < storeBudget_) {
             column_.back() = lastHorse;
-            out_->columns.insert(out_->columns.end(), column_.begin(), column_.end());
+            auto& columns = out_->columns;
+            const std::size_t at = columns.size();
+            columns.resize(at + column_.size());
+            std::copy(column_.begin(), column_.end(), columns.begin() + static_cast<std::ptrdiff_t>(at));
         }
         ++out_->found;
     }
@@ -251,23 +296,52 @@ private:
             holdsBefore |= ((t.holdsAt[k] >> hits) & 1u) << k;
             holdsWith |= ((t.holdsAt[k] >> (hits + 1)) & 1u) << k;
         }
-        const std::uint32_t changes = holdsBefore ^ holdsWith;
-        const std::uint8_t* accepted = t.accepted.data();
-        const std::uint32_t* basicsOf = t.lastRaceBasics.data();
-        std::uint64_t candidates = 0;
-        for (std::size_t j = 0; j < last.size(); ++j) {
-            const std::uint8_t h = last[j];
-            if (c_.places && inPrefix(h)) {
-                continue;
+        // The last race's horses that are accepted: those within the sum bounds by the basics that hold,
+        // the others as a column out of bounds.
+        const std::uint64_t inBounds = t.inBoundsAt[static_cast<std::size_t>(sum)];
+        std::uint64_t accepted = acceptedWithinBounds(holdsBefore, holdsWith) & inBounds;
+        if (t.outOfBoundsAccepted) {
+            accepted |= t.all & ~inBounds;
+        }
+        std::uint64_t candidates = last.size();
+        if (c_.places) {
+            std::uint64_t valid = 0;
+            for (std::size_t j = 0; j < last.size(); ++j) {
+                valid |= std::uint64_t{!inPrefix(last[j])} << j;
             }
-            ++candidates;
-            const std::uint32_t mask =
-                inBounds(sum + h) ? holdsBefore ^ (changes & basicsOf[j]) : t.outOfBoundsMask;
-            if (accepted[mask]) {
-                accept(h);
-            }
+            accepted &= valid;
+            candidates = static_cast<std::uint64_t>(std::popcount(valid));
         }
         out_->candidates += candidates;
+        if (out_->found >= storeBudget_) {
+            out_->found += static_cast<std::uint64_t>(std::popcount(accepted));
+            return;
+        }
+        for (; accepted != 0; accepted &= accepted - 1) {
+            accept(last[static_cast<std::size_t>(std::countr_zero(accepted))]);
+        }
+    }
+
+    // Bit j: the last race's horse j is accepted when the column is within the sum bounds, given the basics
+    // that hold without it and with it. Remembered per pair when the basics are few.
+    std::uint64_t acceptedWithinBounds(std::uint32_t holdsBefore, std::uint32_t holdsWith) {
+        const TableData& t = *table_;
+        std::uint64_t* remembered = nullptr;
+        if (!memo_.empty()) {
+            remembered = &memo_[holdsBefore | (std::size_t{holdsWith} << t.holdsAt.size())];
+            if (*remembered != kUnknown) {
+                return *remembered;
+            }
+        }
+        const std::uint32_t changes = holdsBefore ^ holdsWith;
+        std::uint64_t accepted = 0;
+        for (std::size_t j = 0; j < t.lastRaceBasics.size(); ++j) {
+            accepted |= std::uint64_t{t.accepted[holdsBefore ^ (changes & t.lastRaceBasics[j])]} << j;
+        }
+        if (remembered) {
+            *remembered = accepted;
+        }
+        return accepted;
     }
 
     void testLastRace() {
@@ -319,6 +393,7 @@ private:
     std::vector<int> hitsAt_;  // [level][basic]
     std::vector<std::uint8_t> column_;
     std::vector<int> satisfied_, superSatisfied_;
+    std::vector<std::uint64_t> memo_;  // acceptedWithinBounds by (holdsBefore, holdsWith)
     ChunkResult* out_ = nullptr;
     std::size_t storeBudget_ = 0;
     std::uint64_t reported_ = 0;
@@ -419,8 +494,7 @@ CountOutcome countColumns(const CountRequest& request, CountProgress* progress,
 
     if (c.full > 0) {
         std::optional<TableData> table;
-        if (options.path == EnginePath::Automatic &&
-            c.basics.size() <= static_cast<std::size_t>(kMaxTableBasics)) {
+        if (options.path == EnginePath::Automatic && tableFits(c)) {
             table = buildTable(c);
         }
         const std::uint64_t lastRace = c.horses.back().size();
