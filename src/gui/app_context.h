@@ -3,6 +3,8 @@
 // created once at start-up and shown and hidden again.
 
 #include "core/game/current_game.h"
+#include "core/game/group_tables.h"
+#include "core/game/selection_table.h"
 #include "core/settings/settings_store.h"
 
 namespace quintaro::gui {
@@ -18,6 +20,11 @@ class TRythmiseisDlg;
 class TKatoxosDlg;
 class TTipsDlg;
 class TAboutDlg;
+class TNewDiagDlg;
+class TPaixnidiFrm;
+class TEpilogesDlg;
+class TOmadesDlg;
+class TYPEOmadesDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -26,6 +33,11 @@ struct AppContext {
 
     SettingsStore& settings;
     CurrentGame game;
+    // The game window's selection table (`Sgrd`): selected horses, basics, bounds and groups as text cells.
+    SelectionTable selection;
+    // The group and super-group limits; their dialogs show and edit them.
+    GroupTable groups;
+    SuperGroupTable superGroups;
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
@@ -39,6 +51,11 @@ struct AppContext {
     TKatoxosDlg* katoxosDlg = nullptr;
     TTipsDlg* tipsDlg = nullptr;
     TAboutDlg* aboutDlg = nullptr;  // created on first use
+    TNewDiagDlg* newDiagDlg = nullptr;
+    TPaixnidiFrm* paixnidiFrm = nullptr;
+    TEpilogesDlg* epilogesDlg = nullptr;
+    TOmadesDlg* omadesDlg = nullptr;        // created on first use
+    TYPEOmadesDlg* ypeOmadesDlg = nullptr;  // created on first use
 };
 
 }  // namespace quintaro::gui

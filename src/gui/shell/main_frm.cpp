@@ -14,6 +14,10 @@
 #include "core/settings/tips_protocol.h"
 #include "gui/app_context.h"
 #include "gui/app_title.h"
+#include "gui/game/game_windows.h"
+#include "gui/game/new_diag_dlg.h"
+#include "gui/game/omades_dlg.h"
+#include "gui/game/paixnidi_frm.h"
 #include "gui/platform/calculator.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
@@ -222,8 +226,14 @@ void TMainFrm::chooseGame(const GameType& type) {
     }
     ctx_.game.choose(type);
     setWindowTitle(appTitle() + QStringLiteral("   -   ") + qs(ctx_.game.Paixnidi));
-    // The group table, the game window and the new-game dialog are reset and shown here once they are part
-    // of the program.
+    createGameWindows(ctx_, this);
+    ctx_.groups.clear();
+    refreshGroupDialogs(ctx_);
+    ctx_.paixnidiFrm->resetFor(ctx_.game.Kourses);
+    ctx_.newDiagDlg->clear();
+    ctx_.newDiagDlg->prepare(ctx_.game.Kourses);
+    ctx_.newDiagDlg->show();
+    ctx_.newDiagDlg->raise();
 }
 
 void TMainFrm::MnuTrioClick() {

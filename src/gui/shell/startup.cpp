@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "gui/app_context.h"
+#include "gui/game/game_windows.h"
 #include "gui/shell/main_frm.h"
 #include "gui/shell/paixn_type_dlg.h"
 #include "gui/shell/splash.h"
@@ -31,6 +32,7 @@ void Startup::createWindows() {
     // The other windows, owned by the main window, in their start-up order.
     TMainFrm* owner = main_.get();
     splash_ = new TSplash();
+    createGameWindows(ctx_, owner);  // the new-game dialog, the game window and the basic editor
     ctx_.katoxosDlg = new TKatoxosDlg(ctx_, owner);
     ctx_.tipsDlg = new TTipsDlg(ctx_, owner);
     ctx_.paixnTypeDlg = new TPaixnTypeDlg(owner);
