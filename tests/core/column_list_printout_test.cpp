@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/coupons/column_views.h"
 #include "core/print/column_list_printout.h"
 #include "core/text/utf8.h"
 #include "support/counted_lists.h"

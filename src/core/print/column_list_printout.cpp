@@ -1,5 +1,7 @@
 #include "core/print/column_list_printout.h"
 
+#include "core/coupons/column_views.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -101,22 +103,6 @@ std::vector<std::pair<int, int>> columnBands(const std::vector<int>& columnWidth
         bands.emplace_back(first, std::min(first + size - 1, count - 1));
     }
     return bands;
-}
-
-std::string plainListCell(const ColumnList& columns, int column, int row) {
-    if (column < 0 || row < 0 || row > columns.races()) {
-        return {};
-    }
-    if (column == 0) {
-        return row == 0 ? std::string() : std::to_string(row);
-    }
-    const auto index = static_cast<std::size_t>(column - 1);
-    if (row == 0) {
-        return index < columns.stored() ? std::to_string(column) : std::string();
-    }
-    const auto horses = columns.horses(index);
-    const auto race = static_cast<std::size_t>(row - 1);
-    return race < horses.size() ? std::to_string(horses[race]) : std::string();
 }
 
 PrintJob plainListJob(const PageMetrics& page, const PlainListPrintout& printout) {

@@ -48,10 +48,6 @@ struct PlainListPrintout {
 // when its rows would pass the page's foot.
 PrintJob plainListJob(const PageMetrics& page, const PlainListPrintout& printout);
 
-// The cell of the plain list at (column, row): column 0 the race numbers, row 0 the column numbers, the
-// horses of counted column c in column c.
-std::string plainListCell(const ColumnList& columns, int column, int row);
-
 struct GatheredListPrintout {
     const CouponList* coupons = nullptr;
     HolderDetails holder;
