@@ -8,6 +8,11 @@
 namespace quintaro::gui {
 
 class TMainFrm;
+class TSelSthDlg;
+class TViewResDlg;
+class TViewResExDlg;
+class TDialoghSelDlg;
+class TInfoDialDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -19,6 +24,11 @@ struct AppContext {
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
+    TSelSthDlg* selSthDlg = nullptr;          // plain or gathered columns
+    TViewResDlg* viewResDlg = nullptr;        // the plain column list
+    TViewResExDlg* viewResExDlg = nullptr;    // the gathered columns
+    TDialoghSelDlg* dialoghSelDlg = nullptr;  // entry of the winning column
+    TInfoDialDlg* infoDialDlg = nullptr;      // result of the winning-column check
 };
 
 }  // namespace quintaro::gui
