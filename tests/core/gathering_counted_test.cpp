@@ -32,7 +32,7 @@ CountOutcome countRandomGame(std::mt19937& rng, const GameType& type, int maxPer
     std::vector<test::BasicSpec> basics;
     const int count = pick(1, maxBasics);
     for (int b = 0; b < count; ++b) {
-        test::BasicSpec spec;
+        test::BasicSpec basic;
         for (const auto& race : horses) {
             std::vector<int> chosen;
             for (int h : race) {
@@ -40,12 +40,12 @@ CountOutcome countRandomGame(std::mt19937& rng, const GameType& type, int maxPer
                     chosen.push_back(h);
                 }
             }
-            spec.cells.push_back(joinHorseList(chosen));
+            basic.cells.push_back(joinHorseList(chosen));
         }
         const int from = pick(0, type.races - 1);
-        spec.from = std::to_string(from);
-        spec.to = std::to_string(pick(from, type.races));
-        basics.push_back(spec);
+        basic.from = std::to_string(from);
+        basic.to = std::to_string(pick(from, type.races));
+        basics.push_back(basic);
     }
     CountRequest q;
     q.game = std::string(type.name);
