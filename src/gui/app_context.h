@@ -25,6 +25,11 @@ class TPaixnidiFrm;
 class TEpilogesDlg;
 class TOmadesDlg;
 class TYPEOmadesDlg;
+class TSelSthDlg;
+class TViewResDlg;
+class TViewResExDlg;
+class TDialoghSelDlg;
+class TInfoDialDlg;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -54,8 +59,13 @@ struct AppContext {
     TNewDiagDlg* newDiagDlg = nullptr;
     TPaixnidiFrm* paixnidiFrm = nullptr;
     TEpilogesDlg* epilogesDlg = nullptr;
-    TOmadesDlg* omadesDlg = nullptr;        // created on first use
-    TYPEOmadesDlg* ypeOmadesDlg = nullptr;  // created on first use
+    TOmadesDlg* omadesDlg = nullptr;          // created on first use
+    TYPEOmadesDlg* ypeOmadesDlg = nullptr;    // created on first use
+    TSelSthDlg* selSthDlg = nullptr;          // plain or gathered columns
+    TViewResDlg* viewResDlg = nullptr;        // the plain column list
+    TViewResExDlg* viewResExDlg = nullptr;    // the gathered columns
+    TDialoghSelDlg* dialoghSelDlg = nullptr;  // entry of the winning column
+    TInfoDialDlg* infoDialDlg = nullptr;      // result of the winning-column check
 };
 
 }  // namespace quintaro::gui

@@ -17,12 +17,14 @@
 #include "core/settings/column_cost.h"
 #include "core/text/number_text.h"
 #include "gui/app_context.h"
+#include "gui/coupons/columns_command.h"
 #include "gui/game/cell_grid.h"
 #include "gui/game/counting_progress_dlg.h"
 #include "gui/game/epiloges_dlg.h"
 #include "gui/game/new_diag_dlg.h"
 #include "gui/game/omades_dlg.h"
 #include "gui/game/pictures.h"
+#include "gui/game/winning_check_command.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
@@ -172,8 +174,8 @@ void TPaixnidiFrm::buildLayout() {
         row1[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 405, 180, 30);
         row2[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 440, 180, 30);
     }
-    // The columns, the check, the coupons, printing and saving come with their own windows.
-    for (QPushButton* later : {BtnStiles, BtnDialogh, BtnDeltia, BtnEktyposh, BtnApothikeysh}) {
+    // The coupons, printing and saving come with their own windows.
+    for (QPushButton* later : {BtnDeltia, BtnEktyposh, BtnApothikeysh}) {
         later->setEnabled(false);
     }
 
@@ -185,6 +187,18 @@ void TPaixnidiFrm::buildLayout() {
     connect(BtnPlus, &QPushButton::clicked, this, &TPaixnidiFrm::BtnPlusClick);
     connect(BtnEpistrofi, &QPushButton::clicked, this, &TPaixnidiFrm::BtnEpistrofiClick);
     connect(BtnHelp, &QPushButton::clicked, this, &TPaixnidiFrm::BtnHelpClick);
+    connect(BtnStiles, &QPushButton::clicked, this, &TPaixnidiFrm::BtnStilesClick);
+    connect(BtnDialogh, &QPushButton::clicked, this, &TPaixnidiFrm::BtnDialoghClick);
+}
+
+void TPaixnidiFrm::BtnStilesClick() {
+    showColumns(ctx_, cost());
+    Sgrd->setFocus();
+}
+
+void TPaixnidiFrm::BtnDialoghClick() {
+    runWinningCheck(ctx_);
+    Sgrd->setFocus();
 }
 
 void TPaixnidiFrm::applyColours() {

@@ -48,6 +48,8 @@ public:
     void BtnPlusClick();
     void BtnEpistrofiClick();
     void BtnHelpClick();
+    void BtnStilesClick();   // the counted columns, plain or gathered
+    void BtnDialoghClick();  // the winning-column check
     void SgrdMouseUp(int column, int row, Qt::MouseButton button);
 
     // Deletes basic `column` after the user's confirmation.

@@ -3,7 +3,12 @@
 #include <QApplication>
 
 #include "gui/app_context.h"
+#include "gui/coupons/sel_sth_dlg.h"
+#include "gui/coupons/view_res_dlg.h"
+#include "gui/coupons/view_res_ex_dlg.h"
+#include "gui/game/dialogh_sel_dlg.h"
 #include "gui/game/game_windows.h"
+#include "gui/game/info_dial_dlg.h"
 #include "gui/shell/main_frm.h"
 #include "gui/shell/paixn_type_dlg.h"
 #include "gui/shell/splash.h"
@@ -33,8 +38,13 @@ void Startup::createWindows() {
     TMainFrm* owner = main_.get();
     splash_ = new TSplash();
     createGameWindows(ctx_, owner);  // the new-game dialog, the game window and the basic editor
+    ctx_.viewResDlg = new TViewResDlg(ctx_, owner);
     ctx_.katoxosDlg = new TKatoxosDlg(ctx_, owner);
     ctx_.tipsDlg = new TTipsDlg(ctx_, owner);
+    ctx_.viewResExDlg = new TViewResExDlg(ctx_, owner);
+    ctx_.selSthDlg = new TSelSthDlg(owner);
+    ctx_.dialoghSelDlg = new TDialoghSelDlg(owner);
+    ctx_.infoDialDlg = new TInfoDialDlg(owner);
     ctx_.paixnTypeDlg = new TPaixnTypeDlg(owner);
     ctx_.rythmiseisDlg = new TRythmiseisDlg(ctx_, owner);
     ctx_.apodoseis = new TAPODOSEIS(ctx_, owner);
