@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/coupons/window_look.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 

@@ -12,7 +12,7 @@
 #include "gui/app_context.h"
 #include "gui/app_title.h"
 #include "gui/coupons/column_grid.h"
-#include "gui/coupons/window_look.h"
+#include "gui/platform/window_look.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/print_painter.h"
 #include "gui/platform/qt_text.h"

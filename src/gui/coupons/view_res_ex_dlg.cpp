@@ -17,7 +17,7 @@
 #include "gui/app_context.h"
 #include "gui/app_title.h"
 #include "gui/coupons/column_grid.h"
-#include "gui/coupons/window_look.h"
+#include "gui/platform/window_look.h"
 #include "gui/game/info_dial_dlg.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/print_painter.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/game/game_types.h"
-#include "gui/coupons/window_look.h"
+#include "gui/platform/window_look.h"
 #include "gui/game/check_pictures.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"

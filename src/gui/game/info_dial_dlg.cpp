@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/coupons/window_look.h"
+#include "gui/platform/window_look.h"
 #include "gui/game/check_pictures.h"
 #include "gui/platform/qt_text.h"
 

@@ -13,6 +13,7 @@
 #include "gui/platform/app_paths.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
@@ -32,10 +33,7 @@ TPaixnTypeDlg::TPaixnTypeDlg(QWidget* parent)
     setObjectName(QStringLiteral("PaixnTypeDlg"));
     setWindowTitle(QStringLiteral("ΕΠΙΛΕΞΤΕ ΠΑΙΧΝΙΔΙ ΓΙΑ ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ"));
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(215, 207, 179));
-    setPalette(pal);
+    paintDialogBackground(this);
 
     auto* gameBox = new QGroupBox(QStringLiteral("ΠΑΙΧΝΙΔΙ"), this);
     auto* gameLayout = new QVBoxLayout(gameBox);

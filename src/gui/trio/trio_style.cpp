@@ -5,13 +5,6 @@
 
 namespace quintaro::gui {
 
-void paintDialogBackground(QWidget* window) {
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, dialogBackground());
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-}
-
 QLabel* titleBand(const QString& text, QWidget* parent) {
     auto* band = new QLabel(text, parent);
     band->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers shared by the TRIO windows: the dialogs' background, the green title bands, the key filter of
+// Small helpers shared by the TRIO windows: the green title bands, the key filter of
 // fields that take digits only.
 
 #include <QColor>
@@ -7,16 +7,11 @@
 #include <QObject>
 #include <functional>
 
+#include "gui/platform/window_look.h"
+
 class QWidget;
 
 namespace quintaro::gui {
-
-inline QColor dialogBackground() {
-    return {215, 207, 179};
-}
-
-// Paints a window's background in the dialogs' colour.
-void paintDialogBackground(QWidget* window);
 
 // A green band with the title spelled out in bold white letters.
 QLabel* titleBand(const QString& text, QWidget* parent);

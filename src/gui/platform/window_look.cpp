@@ -1,4 +1,4 @@
-#include "gui/coupons/window_look.h"
+#include "gui/platform/window_look.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -6,9 +6,9 @@
 
 namespace quintaro::gui {
 
-void paintDialogBackground(QWidget* widget) {
+void paintDialogBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(215, 207, 179));
+    palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
