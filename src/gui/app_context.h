@@ -8,6 +8,9 @@
 namespace quintaro::gui {
 
 class TMainFrm;
+class TPrnPrvDlg;
+class TPrnFrm;
+class TPrnTetFrm;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -19,6 +22,9 @@ struct AppContext {
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
+    TPrnPrvDlg* prnPrvDlg = nullptr;  // the coupon preview
+    TPrnFrm* prnFrm = nullptr;        // printer layouts of the "ΣΚΟΡ" coupon form
+    TPrnTetFrm* prnTetFrm = nullptr;  // printer layouts of the "ΤΕΤΡΑΠΛΟ" coupon form
 };
 
 }  // namespace quintaro::gui

@@ -28,7 +28,7 @@ TEST(CouponCost, IsTheProductOfTheListLengthsTimesThePrice) {
     EXPECT_EQ(couponHeading(1, 1, couponCost(coupon, 0.75), '.'), "ΔΕΛΤΙΟ 1 ΑΠΟ 1 ΚΟΣΤΟΣ :4.50");
     EXPECT_EQ(couponCost({"1,2", "", "3"}, 1.5), 0.0);  // an empty list counts 0
     EXPECT_EQ(couponHeading(2, 4, 3, '.', std::string("19")),
-              "ΔΕΛΤΙΟ 2 ΑΠΟ 4 ΚΟΣΤΟΣ :3.00  - ΑΛΟΓΟ 19 ΕΚΤΟΣ ΔΕΛΤΙΟΥ");
+              "ΔΕΛΤΙΟ 2 ΑΠΟ 4 ΚΟΣΤΟΣ :3.00 [19 ΕΚΤΟΣ ΔΕΛΤΙΟΥ]");
 }
 
 TEST(CouponList, PlainCouponsAreTheCountedColumnsInOrder) {

@@ -42,7 +42,7 @@ std::string couponHeading(int n, int m, double cost, char decimalSeparator,
     std::string heading = "ΔΕΛΤΙΟ " + std::to_string(n) + " ΑΠΟ " + std::to_string(m) +
                           " ΚΟΣΤΟΣ :" + formatFixed2(cost, decimalSeparator);
     if (unmarkable) {
-        heading += "  - ΑΛΟΓΟ " + *unmarkable + " ΕΚΤΟΣ ΔΕΛΤΙΟΥ";
+        heading += " [" + *unmarkable + " ΕΚΤΟΣ ΔΕΛΤΙΟΥ]";
     }
     return heading;
 }

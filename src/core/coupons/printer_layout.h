@@ -137,4 +137,21 @@ LayoutListing listLayouts(const std::filesystem::path& folder, FormKind kind);
 // decimal separator (6.35 -> "6,35").
 std::string formatLayoutNumber(double value, char decimalSeparator);
 
+namespace layout_texts {
+inline constexpr std::string_view kSkorCaption = "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6";
+inline constexpr std::string_view kTetraploCaption = "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ";
+inline constexpr std::string_view kConfirmCaption = "ΕΠΙΒΕΒΑΙΩΣΗ";
+inline constexpr std::string_view kConfirmSave = "Παρακαλώ επιβεβαιώστε την αποθήκευση";
+inline constexpr std::string_view kSaved = "Η αποθήκευση ολοκληρώθηκε";
+inline constexpr std::string_view kSaveFailed =
+    "Παρουσίαστηκε σφάλμα κατά την αποθήκευση.Βεβαιωθείτε ότι έχετε συμπληρώσει όλα τα αριθμητικά πεδία.";
+inline constexpr std::string_view kDamaged = "Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο.";
+inline constexpr std::string_view kNoMark =
+    "Παρακαλώ δώστε τον Χαρακτήρα Εκτύπωσης: χωρίς αυτόν το δελτίο δεν σημειώνεται.";
+inline constexpr std::string_view kBadPrinterName =
+    "Το όνομα του εκτυπωτή δεν μπορεί να έχει τους χαρακτήρες \\ / : * ? \" < > |.";
+inline constexpr std::string_view kNotInCodePage =
+    "Το κείμενο ή το όνομα του εκτυπωτή έχει χαρακτήρες που δεν αποθηκεύονται (μόνο ελληνικά και λατινικά).";
+}  // namespace layout_texts
+
 }  // namespace quintaro::coupons

@@ -13,6 +13,7 @@
 #include "core/settings/tips_protocol.h"
 #include "gui/app_context.h"
 #include "gui/app_title.h"
+#include "gui/coupons/printer_layout_window.h"
 #include "gui/platform/calculator.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
@@ -108,8 +109,12 @@ void TMainFrm::buildMenu() {
     connect(calculator, &QAction::triggered, this, &TMainFrm::MnuCalcClick);
     aux->addSeparator();
     pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis");
-    pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
-    pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
+    QAction* prnSkor = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
+    prnSkor->setEnabled(true);
+    connect(prnSkor, &QAction::triggered, this, &TMainFrm::MnuPrnSkorClick);
+    QAction* prnTet = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
+    prnTet->setEnabled(true);
+    connect(prnTet, &QAction::triggered, this, &TMainFrm::MnuPrnTetClick);
     aux->addSeparator();
     pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
     aux->addSeparator();
@@ -222,6 +227,18 @@ void TMainFrm::MnuTipsClick() {
 
 void TMainFrm::MnuCalcClick() {
     startCalculator();
+}
+
+void TMainFrm::MnuPrnSkorClick() {
+    if (ctx_.prnFrm) {
+        ctx_.prnFrm->exec();
+    }
+}
+
+void TMainFrm::MnuPrnTetClick() {
+    if (ctx_.prnTetFrm) {
+        ctx_.prnTetFrm->exec();
+    }
 }
 
 }  // namespace quintaro::gui

@@ -51,6 +51,8 @@ private:
     void MnuHelpClick();
     void MnuTipsClick();
     void MnuCalcClick();
+    void MnuPrnSkorClick();
+    void MnuPrnTetClick();
 
     AppContext& ctx_;
     QMdiArea* workspace_;
