@@ -8,6 +8,11 @@
 namespace quintaro::gui {
 
 class TMainFrm;
+class TSelSthDlg;
+class TViewResDlg;
+class TViewResExDlg;
+class TDialoghSelDlg;
+class TInfoDialDlg;
 class TPrnPrvDlg;
 class TPrnFrm;
 class TPrnTetFrm;
@@ -22,9 +27,14 @@ struct AppContext {
 
     // The windows.
     TMainFrm* mainFrm = nullptr;
-    TPrnPrvDlg* prnPrvDlg = nullptr;  // the coupon preview
-    TPrnFrm* prnFrm = nullptr;        // printer layouts of the "ΣΚΟΡ" coupon form
-    TPrnTetFrm* prnTetFrm = nullptr;  // printer layouts of the "ΤΕΤΡΑΠΛΟ" coupon form
+    TSelSthDlg* selSthDlg = nullptr;          // plain or gathered columns
+    TViewResDlg* viewResDlg = nullptr;        // the plain column list
+    TViewResExDlg* viewResExDlg = nullptr;    // the gathered columns
+    TDialoghSelDlg* dialoghSelDlg = nullptr;  // entry of the winning column
+    TInfoDialDlg* infoDialDlg = nullptr;      // result of the winning-column check
+    TPrnPrvDlg* prnPrvDlg = nullptr;          // the coupon preview
+    TPrnFrm* prnFrm = nullptr;                // printer layouts of the "ΣΚΟΡ" coupon form
+    TPrnTetFrm* prnTetFrm = nullptr;          // printer layouts of the "ΤΕΤΡΑΠΛΟ" coupon form
 };
 
 }  // namespace quintaro::gui

@@ -41,6 +41,18 @@ void ColumnList::append(std::span<const std::uint8_t> horses) {
     ++found_;
 }
 
+void ColumnList::appendFound(std::span<const std::uint8_t> horses, std::int64_t found) {
+    const auto r = static_cast<std::size_t>(races_);
+    if (r > 0) {
+        const std::size_t given = horses.size() / r;
+        const std::size_t room = storedLimit_ > stored() ? storedLimit_ - stored() : 0;
+        const std::size_t keep = std::min(given, room);
+        horses_.insert(horses_.end(), horses.begin(), horses.begin() + static_cast<std::ptrdiff_t>(keep * r));
+        marks_.resize(marks_.size() + keep, 0);
+    }
+    found_ += found;
+}
+
 std::vector<TSthlhThesi> ColumnList::column(std::size_t i) const {
     std::vector<TSthlhThesi> out;
     const auto h = horses(i);

@@ -51,6 +51,10 @@ public:
     // Adds found columns that are not kept (counting beyond the stored limit).
     void addUnstored(std::int64_t count) { found_ += count; }
 
+    // Adds `found` found columns whose first ones come packed in `horses` (races() bytes each, in order);
+    // those are kept while fewer than storedLimit() columns are stored.
+    void appendFound(std::span<const std::uint8_t> horses, std::int64_t found);
+
     // Drops every column (a counting that found nothing, or stopped).
     void clear() { reset(races_, storedLimit_); }
 

@@ -5,6 +5,11 @@
 #include "gui/app_context.h"
 #include "gui/coupons/printer_layout_window.h"
 #include "gui/coupons/prn_prv_dlg.h"
+#include "gui/coupons/sel_sth_dlg.h"
+#include "gui/coupons/view_res_dlg.h"
+#include "gui/coupons/view_res_ex_dlg.h"
+#include "gui/game/dialogh_sel_dlg.h"
+#include "gui/game/info_dial_dlg.h"
 #include "gui/shell/main_frm.h"
 
 namespace quintaro::gui {
@@ -16,6 +21,13 @@ Startup::~Startup() = default;
 void Startup::createWindows() {
     main_ = std::make_unique<TMainFrm>(ctx_);
     ctx_.mainFrm = main_.get();
+    // The column windows, owned by the main window. (In the start-up order the plain columns view follows
+    // the basic editor; the gathered view, the choice dialog and the two check dialogs follow the tips.)
+    ctx_.viewResDlg = new TViewResDlg(ctx_, main_.get());
+    ctx_.viewResExDlg = new TViewResExDlg(ctx_, main_.get());
+    ctx_.selSthDlg = new TSelSthDlg(main_.get());
+    ctx_.dialoghSelDlg = new TDialoghSelDlg(main_.get());
+    ctx_.infoDialDlg = new TInfoDialDlg(main_.get());
     // The coupon preview and the two printer layout windows, owned by the main window.
     ctx_.prnPrvDlg = new TPrnPrvDlg(ctx_, main_.get());
     ctx_.prnFrm = new TPrnFrm(main_.get());
