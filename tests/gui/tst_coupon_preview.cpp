@@ -15,6 +15,7 @@
 #include "gui/coupons/coupons_command.h"
 #include "gui/coupons/printer_layout_window.h"
 #include "gui/coupons/prn_prv_dlg.h"
+#include "gui/coupons/sel_sth_dlg.h"
 #include "gui/platform/app_paths.h"
 #include "gui/platform/qt_text.h"
 #include "support/scripted_dialogs.h"
@@ -118,6 +119,7 @@ private slots:
     void cleanup();
     void openingRefusesWhatHasNoCoupons();
     void openingMakesPlainOrGatheredCouponsAndShowsTheFirst();
+    void theChoiceDialogOffersGatheredCoupons();
     void tetraploAsksTheRaceNumber();
     void headingShowsTheCouponsCostAndFindMovesOnlyToACoupon();
     void tetraploPrintsTwoCouponsAFormAndMovesOnTwo();
@@ -211,6 +213,28 @@ void TestCouponPreview::openingMakesPlainOrGatheredCouponsAndShowsTheFirst() {
     QCOMPARE(preview_->grid()->rowCount(), 5);
     QCOMPARE(preview_->grid()->item(2, 0)->text(), QStringLiteral("2"));
     QVERIFY(dialogs.messages().isEmpty());
+}
+
+void TestCouponPreview::theChoiceDialogOffersGatheredCoupons() {
+    test::ScriptedDialogs dialogs;
+    TSelSthDlg choice;
+    ctx_->selSthDlg = &choice;
+    choice.select(ColumnsChoice::Plain);
+    ctx_->game.Paixnidi = "ΣΚΟΡ 4";
+    ctx_->game.Kourses = 4;
+    ctx_->game.Sthles = counted(4, {{1, 3, 5, 7}, {1, 3, 5, 8}});
+    QString caption;
+    bool gatheredOffered = false;
+    whenModalShown(this, [&](QWidget* modal) {
+        caption = modal->windowTitle();
+        gatheredOffered = choice.selected() == ColumnsChoice::Gathered;
+        whenModalShown(this, [this](QWidget*) { preview_->returnButton()->click(); });
+        choice.okButton()->click();
+    });
+    showCoupons(*ctx_, nullptr, QString());
+    QCOMPARE(caption, QStringLiteral("ΔΕΛΤΙΑ ΓΙΑ"));
+    QVERIFY(gatheredOffered);
+    QCOMPARE(preview_->Deltia(), (CouponList{{"1", "3", "5", "7,8"}}));
 }
 
 void TestCouponPreview::tetraploAsksTheRaceNumber() {

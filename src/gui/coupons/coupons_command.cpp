@@ -6,6 +6,7 @@
 #include "core/text/number_text.h"
 #include "gui/app_context.h"
 #include "gui/coupons/prn_prv_dlg.h"
+#include "gui/coupons/sel_sth_dlg.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
 
@@ -53,6 +54,21 @@ void showCoupons(AppContext& ctx, QWidget* parent, const CouponSourceChoice& cho
     if (ctx.prnPrvDlg) {
         ctx.prnPrvDlg->preview(std::move(coupons), raceNumber, meeting, price);
     }
+}
+
+void showCoupons(AppContext& ctx, QWidget* parent, const QString& meeting) {
+    const CouponSourceChoice choose = [&ctx]() -> std::optional<coupons::CouponSource> {
+        if (!ctx.selSthDlg) {
+            return std::nullopt;
+        }
+        const auto choice = ctx.selSthDlg->choose(TSelSthDlg::couponsCaption(), ColumnsChoice::Gathered);
+        if (!choice) {
+            return std::nullopt;
+        }
+        return *choice == ColumnsChoice::Gathered ? coupons::CouponSource::Gathered
+                                                  : coupons::CouponSource::Plain;
+    };
+    showCoupons(ctx, parent, choose, meeting);
 }
 
 }  // namespace quintaro::gui

@@ -24,4 +24,8 @@ using CouponSourceChoice = std::function<std::optional<coupons::CouponSource>()>
 void showCoupons(AppContext& context, QWidget* parent, const CouponSourceChoice& choose,
                  const QString& meeting);
 
+// The same with the program's choice dialog (`TSelSthDlg` captioned "ΔΕΛΤΙΑ ΓΙΑ", the gathered columns
+// preselected): the game window's "&ΔΕΛΤΙΑ".
+void showCoupons(AppContext& context, QWidget* parent, const QString& meeting);
+
 }  // namespace quintaro::gui
