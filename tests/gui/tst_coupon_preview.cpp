@@ -319,6 +319,10 @@ void TestCouponPreview::tetraploPrintsTwoCouponsAFormAndMovesOnTwo() {
     for (int f = 1; f <= 3; ++f) {
         QVERIFY(QFileInfo(home_.filePath(QStringLiteral("form_%1.pdf").arg(f))).size() > 1000);
     }
+    if (const QByteArray keep = qgetenv("QUINTARO_KEEP_PRINTS"); !keep.isEmpty()) {
+        QFile::copy(home_.filePath(QStringLiteral("form_1.pdf")),
+                    QString::fromLocal8Bit(keep) + QStringLiteral("/coupon_tetraplo.pdf"));
+    }
 
     // Printing all prints the same three forms after its confirmation, and stays on the coupon shown.
     dialogs.answerNo();

@@ -7,6 +7,9 @@
 namespace quintaro::print {
 namespace {
 
+// The on-screen width of a column whose width the caller does not give: a grid's default column width.
+constexpr int kDefaultScreenWidth = 64;
+
 class Report {
 public:
     Report(const PageMetrics& page, const SystemReportContent& content, PrintJob& job)
@@ -147,7 +150,7 @@ private:
 
     static int screenWidth(const ReportTable& table, int column) {
         const auto i = static_cast<std::size_t>(column);
-        return i < table.screenWidths.size() ? table.screenWidths[i] : 0;
+        return i < table.screenWidths.size() ? table.screenWidths[i] : kDefaultScreenWidth;
     }
 
     static std::vector<int> widths(const ReportTable& table) {

@@ -14,7 +14,8 @@
 
 namespace quintaro::print {
 
-// A grid as the report prints it: its cells and the on-screen width of each column in pixels.
+// A grid as the report prints it: its cells and the on-screen width of each column in pixels (a column
+// without a width counts as a grid's default 64 pixels).
 struct ReportTable {
     const TextGrid* grid = nullptr;
     std::vector<int> screenWidths;
