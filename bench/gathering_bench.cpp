@@ -1,91 +1,103 @@
-// Gathering 100 000 counted columns of a "ΣΚΟΡ 6" system narrowed by basics, and of a fragmented one.
-// Run from the release preset: ./build/release/bin/quintaro_bench --benchmark_filter=Gathering
+// Gathering 100 000 counted columns. Run from the release preset:
+//   ./build/release/bin/quintaro_bench --benchmark_filter=Gathering
+//   (a) skor6_100000.sk6  "ΣΚΟΡ 6" narrowed by a basic to exactly 100 000 columns
+//   (b) skor6_over.sk6    "ΣΚΟΡ 6" narrowed to 101 000 columns; the program refuses to gather it, the
+//                         benchmark gathers its first 100 000 as a list of their own
+//   (c) skor6_groups.sk6  the counting benchmark's "ΣΚΟΡ 6" with groups, 87 726 columns
+//   (d) a fragmented list: 40 % of a "ΣΚΟΡ 6" of 9 horses a race, drawn at random (many small coupons)
+// The game files of (a) and (b) are in tests/fixtures/gathering, (c) in bench/games.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <random>
 #include <vector>
 
-#include "core/game/column_list.h"
+#include "core/game/counting.h"
+#include "core/game/game_file.h"
 #include "core/game/gathering.h"
 
 namespace {
 
-using quintaro::ColumnList;
+using namespace quintaro;
 
-// The first 100 000 columns, in odometer order, of a "ΣΚΟΡ 6" of eight horses a race that pass `keep`.
-template <typename Keep>
-ColumnList narrowedSkor6(Keep keep) {
-    ColumnList list;
-    list.reset(6);
-    std::vector<std::uint8_t> c(6);
-    for (int a = 1; a <= 8 && list.size() < 100000; ++a) {
-        for (int b = 1; b <= 8; ++b) {
-            for (int d = 1; d <= 8; ++d) {
-                for (int e = 1; e <= 8; ++e) {
-                    for (int f = 1; f <= 8; ++f) {
-                        for (int g = 1; g <= 8 && list.size() < 100000; ++g) {
-                            c = {std::uint8_t(a), std::uint8_t(b), std::uint8_t(d),
-                                 std::uint8_t(e), std::uint8_t(f), std::uint8_t(g)};
-                            if (keep(c)) {
-                                list.append(c);
-                            }
-                        }
-                    }
-                }
-            }
-        }
+// The kept columns of a game file's counting, as a list of their own.
+ColumnList counted(const std::filesystem::path& path) {
+    const GameType* type = findGameTypeByExtension(path.extension().string());
+    LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
+    rebuildGroupTable(game.selection, game.groups, game.superGroups);
+    CountRequest q;
+    q.game = std::string(type->name);
+    q.selection = std::move(game.selection);
+    q.leastSum = game.leastSum;
+    q.greatestSum = game.greatestSum;
+    q.groups = std::move(game.groups);
+    q.superGroups = std::move(game.superGroups);
+    q.price = 1;
+    const CountOutcome outcome = countColumns(q);
+    ColumnList kept;
+    kept.reset(type->races);
+    for (std::size_t i = 0; i < outcome.columns.stored(); ++i) {
+        kept.append(outcome.columns.horses(i));
     }
-    return list;
+    return kept;
 }
 
-// Hits of a basic that names the horses 1..4 of every race (odd horses when `odd`).
-int hits(const std::vector<std::uint8_t>& c, bool odd) {
-    int n = 0;
-    for (std::uint8_t h : c) {
-        n += odd ? (h % 2 == 1) : (h <= 4);
-    }
-    return n;
+std::filesystem::path fixture(const char* name) {
+    return std::filesystem::path(QUINTARO_BENCH_DIR) / ".." / "tests" / "fixtures" / "gathering" / name;
 }
 
-void run(benchmark::State& state, const ColumnList& counted) {
+void run(benchmark::State& state, const ColumnList& columns) {
     std::size_t coupons = 0;
     for (auto _ : state) {
-        ColumnList columns = counted;
-        coupons = quintaro::Mazema(columns).size();
+        state.PauseTiming();
+        ColumnList list = columns;
+        state.ResumeTiming();
+        coupons = Mazema(list).size();
         benchmark::DoNotOptimize(coupons);
     }
-    state.counters["columns"] = static_cast<double>(counted.size());
+    state.counters["columns"] = static_cast<double>(columns.size());
     state.counters["coupons"] = static_cast<double>(coupons);
 }
 
-void GatheringOneBasic(benchmark::State& state) {
-    static const ColumnList counted = narrowedSkor6([](const auto& c) {
-        const int h = hits(c, false);
-        return h >= 2 && h <= 4;
-    });
-    run(state, counted);
+void GatheringExactly100000(benchmark::State& state) {
+    static const ColumnList columns = counted(fixture("skor6_100000.sk6"));
+    run(state, columns);
 }
 
-void GatheringTwoBasics(benchmark::State& state) {
-    static const ColumnList counted = narrowedSkor6([](const auto& c) {
-        const int h = hits(c, false);
-        const int k = hits(c, true);
-        return h >= 2 && h <= 4 && k >= 1 && k <= 4;
-    });
-    run(state, counted);
+void GatheringFirst100000Of101000(benchmark::State& state) {
+    static const ColumnList columns = counted(fixture("skor6_over.sk6"));
+    run(state, columns);
+}
+
+void GatheringSkor6Groups(benchmark::State& state) {
+    static const ColumnList columns =
+        counted(std::filesystem::path(QUINTARO_BENCH_DIR) / "games" / "skor6_groups.sk6");
+    run(state, columns);
 }
 
 void GatheringFragmented(benchmark::State& state) {
-    static const ColumnList counted = [] {
+    static const ColumnList columns = [] {
         std::mt19937 rng(6);
-        return narrowedSkor6([&](const auto&) { return rng() % 10 < 4; });
+        ColumnList list;
+        list.reset(6);
+        std::vector<std::uint8_t> c(6, 1);
+        while (list.size() < 100000) {
+            if (rng() % 10 < 4) {
+                list.append(c);
+            }
+            for (int r = 5; r >= 0 && ++c[static_cast<std::size_t>(r)] > 9; --r) {
+                c[static_cast<std::size_t>(r)] = 1;
+            }
+        }
+        return list;
     }();
-    run(state, counted);
+    run(state, columns);
 }
 
-BENCHMARK(GatheringOneBasic)->Unit(benchmark::kMillisecond);
-BENCHMARK(GatheringTwoBasics)->Unit(benchmark::kMillisecond);
+BENCHMARK(GatheringExactly100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(GatheringFirst100000Of101000)->Unit(benchmark::kMillisecond);
+BENCHMARK(GatheringSkor6Groups)->Unit(benchmark::kMillisecond);
 BENCHMARK(GatheringFragmented)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -37,10 +37,9 @@ std::string describe(const CouponList& coupons) {
 
 // Every coupon stands only for counted columns, and every counted column lies in exactly one coupon.
 void expectCoversEveryColumnOnce(const ColumnList& columns, const CouponList& coupons) {
-    std::map<std::vector<int>, int> seen;
+    std::map<std::string, int> seen;  // by the column's horses joined by ","
     for (std::size_t i = 0; i < columns.stored(); ++i) {
-        const auto h = columns.horses(i);
-        seen[std::vector<int>(h.begin(), h.end())] = 0;
+        seen[joinHorseList(columns.horses(i))] = 0;
     }
     std::int64_t total = 0;
     for (const TsSthlh& coupon : coupons) {
@@ -54,8 +53,7 @@ void expectCoversEveryColumnOnce(const ColumnList& columns, const CouponList& co
         }
         const ColumnList expanded = fullSystem(lists);
         for (std::size_t i = 0; i < expanded.stored(); ++i) {
-            const auto h = expanded.horses(i);
-            const auto it = seen.find(std::vector<int>(h.begin(), h.end()));
+            const auto it = seen.find(joinHorseList(expanded.horses(i)));
             ASSERT_NE(it, seen.end()) << "a coupon stands for a column that was not counted";
             ++it->second;
         }
@@ -198,10 +196,10 @@ TEST(FindDeltio, FindsTheCouponOfEveryCountedColumnAndNoOther) {
     const test::RandomCountedList game = test::randomCountedList(rng, 4, 2000);
     ColumnList columns = game.columns;
     const CouponList coupons = Mazema(columns);
-    std::set<std::vector<std::uint8_t>> counted;
+    std::set<std::string> counted;  // by the column's horses joined by ","
     for (std::size_t i = 0; i < columns.stored(); ++i) {
         const auto horses = columns.horses(i);
-        counted.emplace(horses.begin(), horses.end());
+        counted.insert(joinHorseList(horses));
         const auto found = FindDeltio(coupons, horses);
         ASSERT_TRUE(found) << i;
         for (std::size_t r = 0; r < horses.size(); ++r) {
@@ -213,7 +211,7 @@ TEST(FindDeltio, FindsTheCouponOfEveryCountedColumnAndNoOther) {
     std::size_t leftOut = 0;
     for (std::size_t i = 0; i < full.stored(); ++i) {
         const auto horses = full.horses(i);
-        if (!counted.count(std::vector<std::uint8_t>(horses.begin(), horses.end()))) {
+        if (!counted.count(joinHorseList(horses))) {
             ++leftOut;
             EXPECT_EQ(FindDeltio(coupons, horses), std::nullopt) << joinHorseList(horses);
         }

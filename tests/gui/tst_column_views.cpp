@@ -92,6 +92,7 @@ private slots:
     void cancelOrNoCountingChangesNothing();
     void gatheredColumnsShowCouponsAndPrint();
     void gatheringStopsOnABadPriceOrATooLargeCounting();
+    void aFailedPrintIsShownAndTheWindowEnabledAgain();
 };
 
 void TestColumnViews::choiceDialogLookAndPersistentChoice() {
@@ -207,6 +208,21 @@ void TestColumnViews::gatheredColumnsShowCouponsAndPrint() {
     dialogs.answerPrintToPdf(QString());
     w.gathered.BitBtn1Click();
     QVERIFY(dialogs.scriptDone());
+    QVERIFY(dialogs.messages().isEmpty());
+}
+
+void TestColumnViews::aFailedPrintIsShownAndTheWindowEnabledAgain() {
+    test::ScriptedDialogs dialogs;
+    Windows w;
+    w.count({{1, 3, 5, 7}});
+    w.plain.fill(1.5);
+    QTemporaryDir dir;
+    dialogs.answerPrintToPdf(dir.filePath(QStringLiteral("missing/folder/plain.pdf")));
+    w.plain.BitBtn1Click();
+    QCOMPARE(dialogs.messages(),
+             QStringList{QStringLiteral("Η εκτύπωση δεν μπόρεσε να ξεκινήσει. Ελέγξτε τον εκτυπωτή.")});
+    QVERIFY(w.plain.isEnabled());
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing/folder/plain.pdf"))));
 }
 
 void TestColumnViews::gatheringStopsOnABadPriceOrATooLargeCounting() {

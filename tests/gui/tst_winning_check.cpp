@@ -95,6 +95,7 @@ private slots:
     void gatheredCheckNamesTheCoupon();
     void invalidEntryIsRefusedAndTheDialogStays();
     void noCountingOrCancelStops();
+    void gatheredCheckRefusesAPartOfASystem();
 };
 
 void TestWinningCheck::plainCheckWinsWithANearMissAndKeepsTheEntry() {
@@ -233,6 +234,31 @@ void TestWinningCheck::noCountingOrCancelStops() {
     runWinningCheck(w.ctx);
     QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Παρακαλώ πατήστε Μέτρημα πρώτα!")});
     QVERIFY(!w.entry.isVisible());
+}
+
+void TestWinningCheck::gatheredCheckRefusesAPartOfASystem() {
+    test::ScriptedDialogs dialogs;
+    Windows w;
+    w.ctx.game.Sthles.reset(4, 2);  // three columns found, two kept
+    for (std::uint8_t h : {1, 2}) {
+        w.ctx.game.Sthles.append(std::vector<std::uint8_t>{1, 1, 1, h});
+    }
+    w.ctx.game.Sthles.append(std::vector<std::uint8_t>{2, 2, 2, 2});
+    bool resultShown = false;
+    enterWinning({1, 1, 1, 2});
+    chooseForCheck(ColumnsChoice::Gathered);
+    whenModal<TInfoDialDlg>(
+        [&](TInfoDialDlg* dlg) {
+            resultShown = true;
+            dlg->reject();
+        },
+        500);
+    runWinningCheck(w.ctx);
+    QTest::qWait(600);
+    QVERIFY(!resultShown);
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY(dialogs.messages().first().startsWith(QStringLiteral("Το σύστημα έχει 3 στήλες")));
+    QVERIFY(!w.gathered.searchMode());
 }
 
 QTEST_MAIN(TestWinningCheck)

@@ -17,19 +17,24 @@ void runWinningCheck(AppContext& context) {
         showInformation(context.dialoghSelDlg->parentWidget(), qs(check_texts::kNoCounting));
         return;
     }
-    if (!context.dialoghSelDlg->enter(game)) {
-        return;
-    }
-    const auto choice = context.selSthDlg->choose(TSelSthDlg::checkCaption(), ColumnsChoice::Plain);
-    if (!choice) {
-        return;
-    }
-    const std::vector<std::uint8_t> winning = context.dialoghSelDlg->marks().winningColumn();
-    if (*choice == ColumnsChoice::Plain) {
-        context.infoDialDlg->showResult(
-            plainCheckResult(game.Paixnidi, game.Kourses, checkPlain(game.Sthles, winning), winning));
-    } else {
-        context.viewResExDlg->FindDeltio(winning);
+    try {
+        if (!context.dialoghSelDlg->enter(game)) {
+            return;
+        }
+        const auto choice = context.selSthDlg->choose(TSelSthDlg::checkCaption(), ColumnsChoice::Plain);
+        if (!choice) {
+            return;
+        }
+        const std::vector<std::uint8_t> winning = context.dialoghSelDlg->marks().winningColumn();
+        if (*choice == ColumnsChoice::Plain) {
+            context.infoDialDlg->showResult(
+                plainCheckResult(game.Paixnidi, game.Kourses, checkPlain(game.Sthles, winning), winning));
+        } else {
+            context.viewResExDlg->FindDeltio(winning);
+        }
+    } catch (const std::exception& e) {
+        // Not swallowed: a check that cannot answer says why.
+        showError(context.dialoghSelDlg->parentWidget(), qs(e.what()));
     }
 }
 

@@ -81,6 +81,8 @@ PrintOutcome playPrintJob(QPrinter& printer, const print::PrintJob& job) {
                 painter.end();
                 return {false, kFailed};
             }
+            // A long printout keeps the windows painted from page to page.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
         if (printerFailed(printer)) {
             painter.end();
