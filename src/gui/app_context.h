@@ -30,6 +30,9 @@ class TViewResDlg;
 class TViewResExDlg;
 class TDialoghSelDlg;
 class TInfoDialDlg;
+class TPrnPrvDlg;
+class TPrnFrm;
+class TPrnTetFrm;
 
 struct AppContext {
     explicit AppContext(SettingsStore& store) : settings(store) {}
@@ -66,6 +69,9 @@ struct AppContext {
     TViewResExDlg* viewResExDlg = nullptr;    // the gathered columns
     TDialoghSelDlg* dialoghSelDlg = nullptr;  // entry of the winning column
     TInfoDialDlg* infoDialDlg = nullptr;      // result of the winning-column check
+    TPrnPrvDlg* prnPrvDlg = nullptr;          // the coupon preview
+    TPrnFrm* prnFrm = nullptr;                // printer layouts of the "ΣΚΟΡ" coupon form
+    TPrnTetFrm* prnTetFrm = nullptr;          // printer layouts of the "ΤΕΤΡΑΠΛΟ" coupon form
 };
 
 }  // namespace quintaro::gui

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,12 +19,15 @@
 #include "core/text/number_text.h"
 #include "gui/app_context.h"
 #include "gui/coupons/columns_command.h"
+#include "gui/coupons/coupons_command.h"
 #include "gui/game/cell_grid.h"
 #include "gui/game/counting_progress_dlg.h"
 #include "gui/game/epiloges_dlg.h"
 #include "gui/game/new_diag_dlg.h"
+#include "gui/game/limit_grid.h"
 #include "gui/game/omades_dlg.h"
 #include "gui/game/pictures.h"
+#include "gui/game/system_report_print.h"
 #include "gui/game/winning_check_command.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
@@ -174,8 +178,8 @@ void TPaixnidiFrm::buildLayout() {
         row1[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 405, 180, 30);
         row2[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 440, 180, 30);
     }
-    // The coupons, printing and saving come with their own windows.
-    for (QPushButton* later : {BtnDeltia, BtnEktyposh, BtnApothikeysh}) {
+    // Saving comes with its own dialogs.
+    for (QPushButton* later : {BtnApothikeysh}) {
         later->setEnabled(false);
     }
 
@@ -189,6 +193,41 @@ void TPaixnidiFrm::buildLayout() {
     connect(BtnHelp, &QPushButton::clicked, this, &TPaixnidiFrm::BtnHelpClick);
     connect(BtnStiles, &QPushButton::clicked, this, &TPaixnidiFrm::BtnStilesClick);
     connect(BtnDialogh, &QPushButton::clicked, this, &TPaixnidiFrm::BtnDialoghClick);
+    connect(BtnDeltia, &QPushButton::clicked, this, &TPaixnidiFrm::BtnDeltiaClick);
+    connect(BtnEktyposh, &QPushButton::clicked, this, &TPaixnidiFrm::BtnEktyposhClick);
+}
+
+void TPaixnidiFrm::BtnDeltiaClick() {
+    showCoupons(ctx_, this, ctx_.newDiagDlg ? ctx_.newDiagDlg->meetingBox()->currentText() : QString());
+    Sgrd->setFocus();
+}
+
+void TPaixnidiFrm::BtnEktyposhClick() {
+    rebuildGroups();
+    auto widths = [](const CellGrid* grid, int columns) {
+        std::vector<int> out;
+        for (int c = 0; c < columns; ++c) {
+            out.push_back(grid ? grid->keptColumnWidth(c) : 0);
+        }
+        return out;
+    };
+    SystemReportRequest request;
+    request.selection = &ctx_.selection.grid();
+    request.selectionWidths = widths(Sgrd, ctx_.selection.columnCount());
+    request.sumFrom = Edit1->text();
+    request.sumTo = Edit2->text();
+    request.groups = &ctx_.groups.grid();
+    request.superGroups = &ctx_.superGroups.grid();
+    if (ctx_.omadesDlg) {
+        request.groupWidths = widths(ctx_.omadesDlg->grid(), ctx_.groups.grid().columnCount());
+    }
+    if (ctx_.ypeOmadesDlg) {
+        request.superGroupWidths = widths(ctx_.ypeOmadesDlg->grid(), ctx_.superGroups.grid().columnCount());
+    }
+    request.informationLine = informationLine();
+    request.gridFont = Sgrd->font();
+    printSystemReport(this, ctx_, request);
+    Sgrd->setFocus();
 }
 
 void TPaixnidiFrm::BtnStilesClick() {

@@ -48,8 +48,10 @@ public:
     void BtnPlusClick();
     void BtnEpistrofiClick();
     void BtnHelpClick();
-    void BtnStilesClick();   // the counted columns, plain or gathered
-    void BtnDialoghClick();  // the winning-column check
+    void BtnStilesClick();    // the counted columns, plain or gathered
+    void BtnDialoghClick();   // the winning-column check
+    void BtnDeltiaClick();    // the coupon preview
+    void BtnEktyposhClick();  // the system report
     void SgrdMouseUp(int column, int row, Qt::MouseButton button);
 
     // Deletes basic `column` after the user's confirmation.

@@ -14,6 +14,7 @@
 #include "core/settings/tips_protocol.h"
 #include "gui/app_context.h"
 #include "gui/app_title.h"
+#include "gui/coupons/printer_layout_window.h"
 #include "gui/game/game_windows.h"
 #include "gui/game/new_diag_dlg.h"
 #include "gui/game/omades_dlg.h"
@@ -128,8 +129,12 @@ void TMainFrm::buildMenu() {
     QAction* rythmiseis = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ"), "MnuRythmiseis");
     rythmiseis->setEnabled(true);
     connect(rythmiseis, &QAction::triggered, this, &TMainFrm::MnuRythmiseisClick);
-    pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
-    pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
+    QAction* prnSkor = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΣΚΟΡ4, ΣΚΟΡ6"), "MnuPrnSkor");
+    prnSkor->setEnabled(true);
+    connect(prnSkor, &QAction::triggered, this, &TMainFrm::MnuPrnSkorClick);
+    QAction* prnTet = pendingItem(aux, QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ ΤΕΤΡΑΠΛΟ"), "MnuPrnTet");
+    prnTet->setEnabled(true);
+    connect(prnTet, &QAction::triggered, this, &TMainFrm::MnuPrnTetClick);
     aux->addSeparator();
     QAction* katoxos = pendingItem(aux, QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"), "MnuKatoxos");
     katoxos->setEnabled(true);
@@ -307,6 +312,18 @@ void TMainFrm::MnuAboutClick() {
         ctx_.aboutDlg = new TAboutDlg(ctx_, this);
     }
     ctx_.aboutDlg->exec();
+}
+
+void TMainFrm::MnuPrnSkorClick() {
+    if (ctx_.prnFrm) {
+        ctx_.prnFrm->exec();
+    }
+}
+
+void TMainFrm::MnuPrnTetClick() {
+    if (ctx_.prnTetFrm) {
+        ctx_.prnTetFrm->exec();
+    }
 }
 
 }  // namespace quintaro::gui

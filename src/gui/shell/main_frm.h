@@ -57,6 +57,8 @@ private:
     void MnuKatoxosClick();
     void MnuAboutClick();
     void showTips();
+    void MnuPrnSkorClick();
+    void MnuPrnTetClick();
 
     AppContext& ctx_;
     QMdiArea* workspace_;

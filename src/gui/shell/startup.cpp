@@ -3,6 +3,8 @@
 #include <QApplication>
 
 #include "gui/app_context.h"
+#include "gui/coupons/printer_layout_window.h"
+#include "gui/coupons/prn_prv_dlg.h"
 #include "gui/coupons/sel_sth_dlg.h"
 #include "gui/coupons/view_res_dlg.h"
 #include "gui/coupons/view_res_ex_dlg.h"
@@ -45,6 +47,9 @@ void Startup::createWindows() {
     ctx_.selSthDlg = new TSelSthDlg(owner);
     ctx_.dialoghSelDlg = new TDialoghSelDlg(owner);
     ctx_.infoDialDlg = new TInfoDialDlg(owner);
+    ctx_.prnPrvDlg = new TPrnPrvDlg(ctx_, owner);
+    ctx_.prnFrm = new TPrnFrm(owner);
+    ctx_.prnTetFrm = new TPrnTetFrm(owner);
     ctx_.paixnTypeDlg = new TPaixnTypeDlg(owner);
     ctx_.rythmiseisDlg = new TRythmiseisDlg(ctx_, owner);
     ctx_.apodoseis = new TAPODOSEIS(ctx_, owner);
