@@ -112,6 +112,43 @@ TEST(GameFile, AThreePlaceGameHasWiderRaceCellsAndLongTextsAreCut) {
     EXPECT_EQ(back.fileName, "averyveryl");
 }
 
+// "a,b,...": the horses from..to joined by commas.
+std::string horseRun(int from, int to) {
+    std::string text;
+    for (int h = from; h <= to; ++h) {
+        text += (text.empty() ? "" : ",") + std::to_string(h);
+    }
+    return text;
+}
+
+TEST(GameFile, RaceCellsThatSavingWouldCut) {
+    struct Case {
+        int races;
+        std::string cell;
+        std::size_t length;  // 0: fits
+    } cases[] = {
+        {4, horseRun(1, 16), 0},              // 38 characters
+        {4, horseRun(1, 17), 41},             // 17 horses never fit
+        {4, horseRun(5, 20), 42},             // 16 high numbers do not either
+        {4, horseRun(10, 20), 0},             // 32
+        {9, " " + horseRun(1, 16) + " ", 0},  // trimmed as saving trims
+        {3, horseRun(1, 20), 0},              // a place keeps 50 characters
+    };
+    for (const Case& c : cases) {
+        GameFile g;
+        g.races = c.races;
+        g.basics = {{"1", "1", "0", std::vector<std::string>(static_cast<std::size_t>(c.races), "1")},
+                    {"1", "1", "0", std::vector<std::string>(static_cast<std::size_t>(c.races), "2")}};
+        g.basics[1].cells[1] = c.cell;
+        const std::vector<CutRaceCell> cut = raceCellsCutOnSaving(g);
+        if (c.length == 0) {
+            EXPECT_TRUE(cut.empty()) << c.cell;
+        } else {
+            EXPECT_EQ(cut, (std::vector<CutRaceCell>{{2, 2, c.length, 40}})) << c.cell;
+        }
+    }
+}
+
 TEST(GameFile, DamagedFilesAreRefusedWhole) {
     struct Case {
         const char* name;
@@ -211,6 +248,27 @@ TEST_F(GameFileOnDisk, SavingAndLoadingKeepTheGame) {
     EXPECT_EQ(loaded.meeting, meeting);
     EXPECT_EQ(readGameFile(path, 4).fileName, "game.sk4");
     EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(GameFileOnDisk, AFileWithoutBasicsLoadsOneEmptyBasicAndItsSums) {
+    GameFile file = skor4();
+    file.basics.clear();
+    file.groups.clear();
+    file.superGroups.clear();
+    const fs::path path = dir_ / "bare.sk4";
+    writeGameFile(path, file);
+    EXPECT_EQ(fs::file_size(path), 178u + 96u);
+    const LoadedGame loaded = tablesFromGameFile(readGameFile(path, 4), "ΣΚΟΡ 4");
+
+    SelectionTable expected = test::makeSelection("ΣΚΟΡ 4", {{1, 2}, {1, 2, 3}, {4}, {5, 6}});
+    EXPECT_EQ(loaded.selection, expected);
+    EXPECT_TRUE(loaded.selection.hasNoBasics());
+    EXPECT_EQ(loaded.selection.cell(2, 0), "1");
+    EXPECT_EQ(loaded.selection.cell(2, loaded.selection.groupRow()), "0");
+    EXPECT_EQ(loaded.leastSum, "11");
+    EXPECT_EQ(loaded.greatestSum, "300");
+    EXPECT_EQ(loaded.groups, GroupTable());
+    EXPECT_EQ(loaded.superGroups, SuperGroupTable());
 }
 
 TEST_F(GameFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {

@@ -741,10 +741,10 @@ void TestGameWindows::returnAsksBeforeHiding() {
     QCOMPARE(game().label6()->text(), QString());
     QCOMPARE(cellText(game().grid(), 2, 1), QString());
 
-    // The later commands are there, not yet enabled.
-    for (const char* name : {"BtnApothikeysh"}) {
+    // Every command of the window is there and enabled.
+    for (const char* name : {"BtnStiles", "BtnDialogh", "BtnDeltia", "BtnEktyposh", "BtnApothikeysh"}) {
         QVERIFY(pushButton(&game(), name));
-        QVERIFY(!pushButton(&game(), name)->isEnabled());
+        QVERIFY(pushButton(&game(), name)->isEnabled());
     }
     QCOMPARE(pushButton(&game(), "BtnMetra")->toolTip(), QStringLiteral("ΜΕΤΡΗΜΑ ΣΤΗΛΩΝ"));
     setProgramDir(QStringLiteral(QUINTARO_HELP_DIR "/.."));

@@ -77,6 +77,13 @@ void TestPaixnTypeDlg::listsTheChosenGameAndDeletesOnlyTheTickedFile() {
 
     dlg.gameOption(2)->click();
     QCOMPARE(lines(dlg), QStringList{QStringLiteral("T.tet")});
+    // The arrow keys choose the game as well.
+    dlg.activateWindow();
+    QTRY_VERIFY(dlg.isActiveWindow());
+    dlg.gameOption(2)->setFocus();
+    QTest::keyClick(dlg.gameOption(2), Qt::Key_Up);
+    QVERIFY(dlg.gameOption(1)->isChecked());
+    QCOMPARE(lines(dlg), QStringList());
     QVERIFY(dialogs.unexpected.isEmpty());
 }
 

@@ -28,7 +28,7 @@ constexpr Slot kBasicFrom{0, 3}, kBasicTo{4, 3}, kBasicGroup{8, 3};
 constexpr std::size_t kBasicRaces = 12, kBasicCells = 13;
 
 Slot raceCellSlot(int races, int race) {
-    const std::size_t capacity = races == kThreePlaces ? 50 : 40;
+    const std::size_t capacity = raceCellCapacity(races);
     return {kBasicCells + (capacity + 1) * static_cast<std::size_t>(race), capacity};
 }
 
@@ -135,6 +135,25 @@ std::string pathText(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+std::size_t raceCellCapacity(int races) {
+    return races == kThreePlaces ? 50 : 40;
+}
+
+std::vector<CutRaceCell> raceCellsCutOnSaving(const GameFile& game) {
+    std::vector<CutRaceCell> cut;
+    const std::size_t capacity = raceCellCapacity(game.races);
+    for (std::size_t b = 0; b < game.basics.size(); ++b) {
+        const std::vector<std::string>& cells = game.basics[b].cells;
+        for (int r = 0; r < game.races && r < static_cast<int>(cells.size()); ++r) {
+            const std::size_t length = utf8::length(trimmed(cells[static_cast<std::size_t>(r)]));
+            if (length > capacity) {
+                cut.push_back({static_cast<int>(b) + 1, r + 1, length, capacity});
+            }
+        }
+    }
+    return cut;
+}
 
 std::string encodeGameFile(const GameFile& game) {
     const int races = game.races;

@@ -92,6 +92,23 @@ inline constexpr std::size_t kBasicRecordSize = 382;
 inline constexpr std::size_t kGroupRecordSize = 10;
 inline constexpr std::size_t kSuperGroupRecordSize = 8;
 
+// The characters a basic's race cell keeps in the file: 50 in a 3-place game, 40 in the others.
+std::size_t raceCellCapacity(int races);
+
+// A basic's race cell that is longer than its place: saving would keep only its first `capacity`
+// characters and lose the horses after them (17 horses never fit 40 characters; 5..20 needs 42).
+struct CutRaceCell {
+    int basic = 0;  // 1, 2, ... from the left
+    int race = 0;   // 1-based race or place
+    std::size_t length = 0;
+    std::size_t capacity = 0;
+    bool operator==(const CutRaceCell&) const = default;
+};
+
+// The race cells of the game's basics that saving would cut, basic by basic, race by race (texts
+// trimmed as saving trims them).
+std::vector<CutRaceCell> raceCellsCutOnSaving(const GameFile& game);
+
 // The bytes of the file. Throws GameFileError(NotStorable) for a text with a character that the Greek code
 // page lacks (the file name's such characters become "?").
 std::string encodeGameFile(const GameFile& game);

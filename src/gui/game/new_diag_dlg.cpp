@@ -13,6 +13,7 @@
 #include "core/game/game_types.h"
 #include "gui/app_context.h"
 #include "gui/game/cell_grid.h"
+#include "gui/game/game_file_commands.h"
 #include "gui/game/paixnidi_frm.h"
 #include "gui/game/pictures.h"
 #include "gui/platform/dialogs.h"
@@ -137,7 +138,6 @@ TNewDiagDlg::TNewDiagDlg(AppContext& context, QWidget* parent)
 
     btnPaixnidi_->setObjectName(QStringLiteral("BtnPaixnidi"));
     btnFortoma_->setObjectName(QStringLiteral("BtnFortoma"));
-    btnFortoma_->setEnabled(false);  // loading games comes with the game files
     btnEpistrofi_->setObjectName(QStringLiteral("BtnEpistrofi"));
     btnHelp_->setObjectName(QStringLiteral("BtnHelp"));
     for (QPushButton* button : {btnPaixnidi_, btnFortoma_, btnEpistrofi_, btnHelp_}) {
@@ -145,6 +145,7 @@ TNewDiagDlg::TNewDiagDlg(AppContext& context, QWidget* parent)
         button->setMinimumHeight(30);
     }
     connect(btnPaixnidi_, &QPushButton::clicked, this, &TNewDiagDlg::BtnPaixnidiClick);
+    connect(btnFortoma_, &QPushButton::clicked, this, &TNewDiagDlg::BtnFortomaClick);
     connect(btnEpistrofi_, &QPushButton::clicked, this, &TNewDiagDlg::BtnEpistrofiClick);
     connect(btnHelp_, &QPushButton::clicked, this, &TNewDiagDlg::BtnHelpClick);
     auto* buttons = new QHBoxLayout;
@@ -216,6 +217,42 @@ void TNewDiagDlg::BtnPaixnidiClick() {
     if (ctx_.selection.hasNoBasics()) {
         game->openEditorForEntryOnBasic1();
     }
+}
+
+void TNewDiagDlg::BtnFortomaClick() {
+    loadGame(ctx_, this);
+}
+
+MeetingData TNewDiagDlg::meetingData() const {
+    return {us(raceDay_->text()), us(date_->text()), us(comment_->text()), us(meeting_->currentText())};
+}
+
+void TNewDiagDlg::setMeetingData(const MeetingData& meeting) {
+    meeting_->setCurrentIndex(meeting_->findText(qs(meeting.meeting)));
+    raceDay_->setText(qs(meeting.raceDay));
+    date_->setText(qs(meeting.date));
+    comment_->setText(qs(meeting.comment));
+}
+
+void TNewDiagDlg::markHorses(const aTAloga& races) {
+    marks_.reset(marks_.races());
+    for (int race = 1; race <= marks_.races() && race <= static_cast<int>(races.size()); ++race) {
+        for (int horse : races[static_cast<std::size_t>(race - 1)].list()) {
+            if (!marks_.marked(race, horse)) {
+                marks_.toggle(race, horse);
+            }
+        }
+    }
+    grid_->viewport()->update();
+}
+
+QString TNewDiagDlg::lastOpenedFile() const {
+    const auto found = openedFiles_.find(ctx_.game.Paixnidi);
+    return found == openedFiles_.end() ? QString() : found->second;
+}
+
+void TNewDiagDlg::setLastOpenedFile(const QString& path) {
+    openedFiles_[ctx_.game.Paixnidi] = path;
 }
 
 void TNewDiagDlg::BtnEpistrofiClick() {

@@ -4,7 +4,10 @@
 // window and shows it. Shown not modally; it stays open beside the game window.
 
 #include <QDialog>
+#include <map>
+#include <string>
 
+#include "core/game/game_file.h"
 #include "core/game/new_game_marks.h"
 
 class QComboBox;
@@ -33,6 +36,8 @@ public:
 
     // "&ΠΑΙΧΝΙΔΙ": the horses go to the game window, which is shown; a fresh game opens basic 1.
     void BtnPaixnidiClick();
+    // "&ΦΟΡΤΩΜΑ": loads a saved game of the current game type.
+    void BtnFortomaClick();
     void BtnEpistrofiClick();
     void BtnHelpClick();
 
@@ -51,6 +56,17 @@ public:
     QLineEdit* raceDayField() const { return raceDay_; }
     QLineEdit* dateField() const { return date_; }
     QLineEdit* commentField() const { return comment_; }
+    MeetingData meetingData() const;
+    // The meeting list selects the item equal to the stored meeting, none when no item is.
+    void setMeetingData(const MeetingData& meeting);
+
+    // Clears every mark, then marks each race's horses.
+    void markHorses(const aTAloga& races);
+
+    // The file last chosen in the current game's open dialog (empty when none was chosen); saving offers
+    // its name.
+    QString lastOpenedFile() const;
+    void setLastOpenedFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +85,7 @@ private:
     QPushButton* btnEpistrofi_;
     QPushButton* btnHelp_;
     bool cleared_ = true;
+    std::map<std::string, QString> openedFiles_;  // by game name
 };
 
 }  // namespace quintaro::gui

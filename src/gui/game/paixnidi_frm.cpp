@@ -23,8 +23,9 @@
 #include "gui/game/cell_grid.h"
 #include "gui/game/counting_progress_dlg.h"
 #include "gui/game/epiloges_dlg.h"
-#include "gui/game/new_diag_dlg.h"
+#include "gui/game/game_file_commands.h"
 #include "gui/game/limit_grid.h"
+#include "gui/game/new_diag_dlg.h"
 #include "gui/game/omades_dlg.h"
 #include "gui/game/pictures.h"
 #include "gui/game/system_report_print.h"
@@ -178,10 +179,6 @@ void TPaixnidiFrm::buildLayout() {
         row1[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 405, 180, 30);
         row2[static_cast<std::size_t>(i)]->setGeometry(8 + i * 188, 440, 180, 30);
     }
-    // Saving comes with its own dialogs.
-    for (QPushButton* later : {BtnApothikeysh}) {
-        later->setEnabled(false);
-    }
 
     connect(BtnMetra, &QPushButton::clicked, this, &TPaixnidiFrm::BtnMetraClick);
     connect(BtnAthroisma, &QPushButton::clicked, this, &TPaixnidiFrm::BtnAthroismaClick);
@@ -189,6 +186,7 @@ void TPaixnidiFrm::buildLayout() {
     connect(BtnKatharismos, &QPushButton::clicked, this, &TPaixnidiFrm::BtnKatharismosClick);
     connect(BtnAllagh, &QPushButton::clicked, this, &TPaixnidiFrm::BtnAllaghClick);
     connect(BtnPlus, &QPushButton::clicked, this, &TPaixnidiFrm::BtnPlusClick);
+    connect(BtnApothikeysh, &QPushButton::clicked, this, &TPaixnidiFrm::BtnApothikeyshClick);
     connect(BtnEpistrofi, &QPushButton::clicked, this, &TPaixnidiFrm::BtnEpistrofiClick);
     connect(BtnHelp, &QPushButton::clicked, this, &TPaixnidiFrm::BtnHelpClick);
     connect(BtnStiles, &QPushButton::clicked, this, &TPaixnidiFrm::BtnStilesClick);
@@ -324,6 +322,22 @@ bool TPaixnidiFrm::recomputeSumBounds() {
 void TPaixnidiFrm::openEditorForEntryOnBasic1() {
     Sgrd->selectCell(SelectionTable::kFirstBasicColumn, 1);
     openEditor(SelectionTable::kFirstBasicColumn, EditorMode::Entry);
+}
+
+void TPaixnidiFrm::showLoadedBasics(const LoadedGame& game) {
+    SelectionTable& table = ctx_.selection;
+    table = game.selection;
+    for (int column = SelectionTable::kFirstBasicColumn; column < table.columnCount(); ++column) {
+        std::vector<std::string> texts;
+        for (int race = 1; race <= table.races(); ++race) {
+            texts.push_back(table.cell(column, race));
+        }
+        Sgrd->setKeptColumnWidth(column, fittedWidth(basicColumnWidth(letterWidth(), texts), texts));
+    }
+    setInformationLine(qs(game.informationLine));
+    Edit1->setText(qs(game.leastSum));
+    Edit2->setText(qs(game.greatestSum));
+    Sgrd->refresh();
 }
 
 void TPaixnidiFrm::openEditor(int column, EditorMode mode) {
@@ -511,6 +525,13 @@ void TPaixnidiFrm::BtnAllaghClick() {
         dialog->raise();
         dialog->activateWindow();
     }
+}
+
+void TPaixnidiFrm::BtnApothikeyshClick() {
+    if (rebuildGroups()) {
+        saveGame(ctx_, this);
+    }
+    Sgrd->setFocus();
 }
 
 void TPaixnidiFrm::BtnEpistrofiClick() {

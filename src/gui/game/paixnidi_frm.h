@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/game/basic_editor_model.h"
+#include "core/game/game_file.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,12 +40,17 @@ public:
     // Selects row 1 of column 2 and opens the basic editor for entry on it.
     void openEditorForEntryOnBasic1();
 
+    // A loaded game's basics (cells, bounds, groups, headers, each column as wide as its horses), its
+    // information line and its sum bounds; the selected horses are already in place.
+    void showLoadedBasics(const LoadedGame& game);
+
     // The commands.
     void BtnMetraClick();
     void BtnAthroismaClick();
     void BtnOmadesClick();
     void BtnKatharismosClick();
     void BtnAllaghClick();
+    void BtnApothikeyshClick();
     void BtnPlusClick();
     void BtnEpistrofiClick();
     void BtnHelpClick();
