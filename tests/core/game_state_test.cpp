@@ -163,3 +163,25 @@ TEST(ColumnList, KeepsTheFirstColumnsAndCountsTheRest) {
 
 }  // namespace
 }  // namespace quintaro
+
+namespace quintaro {
+namespace {
+
+// Columns counted for a game of 4 races are no columns of a game of 9 races chosen afterwards: the views, the
+// check and the coupons answer as before any counting instead of reading past the stored races.
+TEST(CurrentGame, CountedColumnsBelongOnlyToAGameWithTheirNumberOfRaces) {
+    CurrentGame game;
+    game.choose(*findGameType("ΣΚΟΡ 4"));
+    EXPECT_FALSE(game.hasCountedColumns());
+    game.Sthles.reset(4);
+    const std::uint8_t column[] = {1, 2, 3, 4};
+    game.Sthles.append(column);
+    EXPECT_TRUE(game.hasCountedColumns());
+    game.choose(*findGameType("ΤΕΤΡΑΠΛΟ"));  // another game, as many places
+    EXPECT_TRUE(game.hasCountedColumns());
+    game.choose(*findGameType("ΣΚΟΡ 9"));
+    EXPECT_FALSE(game.hasCountedColumns());
+}
+
+}  // namespace
+}  // namespace quintaro

@@ -73,7 +73,7 @@ std::optional<std::string> openingRefusal(const CurrentGame& game) {
     if (game.Kourses == 9) {
         return std::string(preview_texts::kNoCouponsFor9);
     }
-    if (game.Sthles.empty()) {
+    if (!game.hasCountedColumns()) {
         return std::string(preview_texts::kCountFirst);
     }
     return std::nullopt;

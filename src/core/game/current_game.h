@@ -28,6 +28,11 @@ struct CurrentGame {
     }
 
     bool isPlaces() const { return isPlacesGame(Paixnidi); }
+
+    // Whether the counted columns belong to the game in hand: a counting found at least one column, and for
+    // as many races as the current game has. Columns of a game with another number of races (left from
+    // before another game was chosen or loaded) cannot be shown, checked or printed for this one.
+    bool hasCountedColumns() const { return !Sthles.empty() && Sthles.races() == Kourses; }
 };
 
 }  // namespace quintaro

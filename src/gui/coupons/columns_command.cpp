@@ -15,7 +15,7 @@ void showColumns(AppContext& context, double countingCost) {
     if (!choice) {
         return;
     }
-    if (context.game.Sthles.empty()) {
+    if (!context.game.hasCountedColumns()) {
         showInformation(context.selSthDlg->parentWidget(), qs(check_texts::kNoCounting));
         return;
     }

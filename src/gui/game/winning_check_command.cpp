@@ -13,7 +13,7 @@ namespace quintaro::gui {
 
 void runWinningCheck(AppContext& context) {
     CurrentGame& game = context.game;
-    if (game.Sthles.empty()) {
+    if (!game.hasCountedColumns()) {
         showInformation(context.dialoghSelDlg->parentWidget(), qs(check_texts::kNoCounting));
         return;
     }
