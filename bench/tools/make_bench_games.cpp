@@ -50,11 +50,6 @@ std::vector<int> range(int first, int last) {
     return out;
 }
 
-// Horse numbers counted round from 1 to 20: wrap(21) is 1.
-int wrap(int horse) {
-    return (horse - 1) % 20 + 1;
-}
-
 std::function<std::vector<int>(int)> everywhere(std::vector<int> horses) {
     return [horses](int) { return horses; };
 }
@@ -66,16 +61,9 @@ std::function<std::vector<int>(int)> inRaces(std::vector<int> races, std::vector
     };
 }
 
-// From horse `first + race - 1` on, `count` horses counted round: the favourites of race r are r, r+1, ...
+// From horse `first + race - 1` on, `count` horses: the favourites of race r are r, r+1, ...
 std::function<std::vector<int>(int)> favourites(int first, int count) {
-    return [first, count](int race) {
-        std::vector<int> out;
-        for (int i = 0; i < count; ++i) {
-            out.push_back(wrap(first + race - 1 + i));
-        }
-        std::sort(out.begin(), out.end());
-        return out;
-    };
+    return [first, count](int race) { return range(first + race - 1, first + race - 2 + count); };
 }
 
 std::vector<BenchGame> benchGames() {

@@ -19,14 +19,15 @@ inline constexpr int kMaxTableBasics = 16;
 // Counting by states takes games of at most this many tested basics (its acceptance table has 2^20 entries).
 inline constexpr int kMaxStateBasics = 20;
 
-// The state bound. A state is a set of hit counts (one per basic that matters, with the counts that can no
-// longer change the outcome merged) together with a column sum (the sums whose outcome is already decided
-// merged); each costs 8 bytes for its number of accepted completions. Automatic counting takes the state
-// path while the states of all races stay within kStateBound and their sets of hit counts within
-// kHitCountBound (each costs about 40 bytes plus 4 per class of horses): about 300 MiB at most, then the
-// exhaustive walk takes over.
-inline constexpr std::uint64_t kStateBound = std::uint64_t{24} << 20;
-inline constexpr std::uint64_t kHitCountBound = std::uint64_t{3} << 20;
+// The state bound. A state is a set of hit counts (one count per basic that matters; counts that can no
+// longer change the outcome merged) together with a column sum (sums whose outcome is already decided
+// merged); it costs 8 bytes, its number of accepted completions. Automatic counting takes the state path
+// while the states before the races number at most kStateBound (384 MiB) and their sets of hit counts at
+// most kHitCountBound (each about 32 bytes and 4 more per group of horses that add the same hits: at most
+// about 200 MiB), so that a counting stays well under 1 GiB; within it, counting takes a few seconds at
+// most. Beyond it the exhaustive walk takes over; finding that out costs under a second.
+inline constexpr std::uint64_t kStateBound = std::uint64_t{48} << 20;
+inline constexpr std::uint64_t kHitCountBound = std::uint64_t{2} << 20;
 
 // The exhaustive walk's test of a candidate.
 enum class EnginePath {

@@ -128,7 +128,7 @@ public:
     }
 
     // Folds the races in one at a time, keeping only the sets of hit counts that some column reaches.
-    // False when `bounded` and the states grow beyond the bounds.
+    // False when `bounded` and the states grow beyond the bounds. Throws Cancelled.
     bool build(bool bounded, const EngineOptions& options, StateReport* report) {
         levels_.resize(races_);
         Level& first = levels_[0];
@@ -146,6 +146,9 @@ public:
             HitCountIndex index;
             from.next.resize(from.sets * classes);
             for (std::size_t s = 0; s < from.sets && !stop(); ++s) {
+                if ((s & 4095u) == 4095u) {
+                    checkCancel();
+                }
                 for (std::size_t k = 0; k < classes; ++k) {
                     const std::size_t before = to.keys.size();
                     from.next[s * classes + k] =
@@ -192,9 +195,7 @@ public:
             if (progress_) {
                 progress_->candidates.fetch_add(below, std::memory_order_relaxed);
                 progress_->found.fetch_add(accepted, std::memory_order_relaxed);
-                if (progress_->cancel.load(std::memory_order_relaxed)) {
-                    throw Cancelled{};
-                }
+                checkCancel();
             }
             return true;
         });
@@ -466,7 +467,13 @@ private:
             }
         }
         level.done[set] = 1;
-        if ((++computed_ & 4095u) == 0 && progress_ && progress_->cancel.load(std::memory_order_relaxed)) {
+        if ((++computed_ & 4095u) == 0) {
+            checkCancel();
+        }
+    }
+
+    void checkCancel() const {
+        if (progress_ && progress_->cancel.load(std::memory_order_relaxed)) {
             throw Cancelled{};
         }
     }
@@ -564,7 +571,7 @@ std::optional<CountOutcome> countByStates(const CompiledCounting& c, const Count
                                           CountProgress* progress, const EngineOptions& options, bool bounded,
                                           StateReport* report) {
     StateCounter counter(c, progress);
-    if (!counter.prepare() || !counter.build(bounded, options, report)) {
+    if (!counter.prepare()) {
         return std::nullopt;
     }
     CountOutcome out;
@@ -573,6 +580,9 @@ std::optional<CountOutcome> countByStates(const CompiledCounting& c, const Count
     out.full = c.full;
     out.columns.reset(c.races, request.storedLimit);
     try {
+        if (!counter.build(bounded, options, report)) {
+            return std::nullopt;
+        }
         const std::uint64_t found = counter.count();
         counter.store(out.columns);
         out.columns.addUnstored(static_cast<std::int64_t>(found - out.columns.stored()));
