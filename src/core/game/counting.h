@@ -55,7 +55,8 @@ struct CountRequest {
     SuperGroupTable superGroups;  // likewise
     double price = 0;             // price of one column
     std::size_t storedLimit = ColumnList::kDefaultStoredLimit;  // columns that keep their horses
-    unsigned threads = 0;                                       // worker threads; 0 = one per core
+    // Worker threads of the exhaustive walk (counting by states takes one); 0 = one per core.
+    unsigned threads = 0;
     CountingPath path = CountingPath::Automatic;
 };
 
