@@ -1,6 +1,7 @@
-// quintaro-cli count GAMEFILE [--price P] [--columns] [--json]
+// quintaro-cli count GAMEFILE [--price P] [--columns] [--json] [--path auto|states|exhaustive]
 // Loads a game file as the new-game dialog does, rebuilds the group table and counts the columns as the game
-// window's "&ΜΕΤΡΗΜΑ" does.
+// window's "&ΜΕΤΡΗΜΑ" does. --path names the way through the candidates (the window's, auto, by default);
+// every path gives the same result, so it serves for comparing and timing them.
 
 #include <filesystem>
 #include <optional>
@@ -17,7 +18,21 @@
 namespace quintaro::cli {
 namespace {
 
-constexpr const char* kUsage = "count GAMEFILE [--price P] [--columns] [--json]";
+constexpr const char* kUsage =
+    "count GAMEFILE [--price P] [--columns] [--json] [--path auto|states|exhaustive]";
+
+std::optional<CountingPath> parsePath(std::string_view text) {
+    if (text == "auto") {
+        return CountingPath::Automatic;
+    }
+    if (text == "states") {
+        return CountingPath::States;
+    }
+    if (text == "exhaustive") {
+        return CountingPath::Exhaustive;
+    }
+    return std::nullopt;
+}
 
 // A price typed with either "." or "," as its decimal point.
 std::optional<double> parsePrice(std::string text) {
@@ -72,6 +87,7 @@ int count(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     std::optional<std::string> file;
     std::optional<std::string> priceText;
     bool json = false, columns = false;
+    CountingPath countingPath = CountingPath::Automatic;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--json") {
@@ -80,6 +96,14 @@ int count(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             columns = true;
         } else if (a == "--price" && i + 1 < args.size()) {
             priceText = args[++i];
+        } else if (a == "--path" && i + 1 < args.size()) {
+            const auto chosen = parsePath(args[++i]);
+            if (!chosen) {
+                err << "quintaro-cli: '" << args[i]
+                    << "' is not a counting path (auto, states or exhaustive)\n";
+                return kExitUsage;
+            }
+            countingPath = *chosen;
         } else if (a.starts_with("--") || file) {
             err << "quintaro-cli: usage: quintaro-cli " << kUsage << "\n";
             return kExitUsage;
@@ -117,6 +141,7 @@ int count(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         request.groups = std::move(game.groups);
         request.superGroups = std::move(game.superGroups);
         request.price = *price;
+        request.path = countingPath;
         const CountOutcome outcome = countColumns(request);
         if (json) {
             writeJson(out, *type, outcome, columns);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <thread>
 
@@ -140,9 +141,12 @@ TEST(Counting, AGroupCountsItsBasicsThatHold) {
 }
 
 TEST(Counting, TheStoredColumnsStopAtTheCapWhileCountingGoesOn) {
-    for (unsigned threads : {1u, 3u}) {
+    for (auto [threads, path] :
+         {std::pair{1u, CountingPath::Exhaustive}, std::pair{3u, CountingPath::Exhaustive},
+          std::pair{1u, CountingPath::States}}) {
         CountRequest q = requestFor("ΣΚΟΡ 4", kTwoEach);
         q.threads = threads;
+        q.path = path;
         q.storedLimit = 16;
         counting::EngineOptions small;
         small.candidatesPerChunk = 2;
@@ -236,27 +240,43 @@ TEST(Counting, ConversionErrorsStopTheCountingWhereACellIsRead) {
 
 TEST(Counting, ProgressIsPublishedAndACancelStopsTheCounting) {
     Races races(6, std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
-    const CountRequest q =
+    CountRequest q =
         requestFor("ΣΚΟΡ 6", races, {BasicSpec{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "0", "3"}});
-    CountProgress progress;
-    const CountOutcome out = countColumns(q, &progress);
-    EXPECT_EQ(out.candidates, 262144u);
-    EXPECT_EQ(progress.candidates.load(), out.candidates);
-    EXPECT_EQ(progress.found.load(), out.found);
+    for (CountingPath path : {CountingPath::States, CountingPath::Exhaustive}) {
+        SCOPED_TRACE(path == CountingPath::States ? "by states" : "exhaustive");
+        q.path = path;
+        CountProgress progress;
+        const CountOutcome out = countColumns(q, &progress);
+        EXPECT_EQ(out.path, path);
+        EXPECT_EQ(out.candidates, 262144u);
+        EXPECT_EQ(progress.candidates.load(), out.candidates);
+        EXPECT_EQ(progress.found.load(), out.found);
 
-    CountProgress stop;
-    stop.cancel = true;
-    const CountOutcome cancelled = countColumns(q, &stop);
-    EXPECT_TRUE(cancelled.cancelled);
-    EXPECT_TRUE(cancelled.columns.empty());
-    EXPECT_EQ(cancelled.found, 0u);
-    EXPECT_LT(stop.candidates.load(), out.candidates);
+        CountProgress stop;
+        stop.cancel = true;
+        const CountOutcome cancelled = countColumns(q, &stop);
+        EXPECT_TRUE(cancelled.cancelled);
+        EXPECT_TRUE(cancelled.columns.empty());
+        EXPECT_EQ(cancelled.found, 0u);
+        EXPECT_LT(stop.candidates.load(), out.candidates);
+        if (path == CountingPath::States) {
+            // What was accounted for before the stop is the first branch of the odometer (the columns
+            // starting 1,1,1) and the accepted columns among them.
+            EXPECT_EQ(stop.candidates.load(), 512u);
+            std::uint64_t firstBranch = 0;
+            for (const auto& column : storedColumns(out.columns)) {
+                firstBranch += column[0] == 1 && column[1] == 1 && column[2] == 1 ? 1 : 0;
+            }
+            EXPECT_EQ(stop.found.load(), firstBranch);
+        }
+    }
 
-    // A cancel from the window while the workers run.
+    // A cancel from the window while the workers of the exhaustive walk run.
     CountRequest big = q;
     big.selection = makeSelection("ΣΚΟΡ 9", Races(9, std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     big.game = "ΣΚΟΡ 9";
     big.threads = 2;
+    big.path = CountingPath::Exhaustive;
     CountProgress later;
     std::jthread canceller([&] {
         while (later.candidates.load() < 100000) {
@@ -265,6 +285,93 @@ TEST(Counting, ProgressIsPublishedAndACancelStopsTheCounting) {
         later.cancel = true;
     });
     EXPECT_TRUE(countColumns(big, &later).cancelled);
+}
+
+// Counting by states takes the races games while their states stay within the bound; the exhaustive walk
+// takes the rest, with the same result.
+TEST(Counting, ThePathIsChosenByTheGameAndTheStateBound) {
+    Races races(6, std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
+    const std::vector<BasicSpec> basics = {BasicSpec{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "1", "3"},
+                                           BasicSpec{{"3", "4", "5", "6", "7", "8"}, "2", "6"}};
+    CountRequest q = requestFor("ΣΚΟΡ 6", races, basics);
+    q.leastSum = "20";
+    q.greatestSum = "30";
+    q.path = CountingPath::Exhaustive;
+    const CountOutcome exhaustive = countColumns(q);
+    EXPECT_EQ(exhaustive.path, CountingPath::Exhaustive);
+
+    struct Case {
+        const char* name;
+        CountingPath path;
+        std::uint64_t stateBound;
+        CountingPath expected;
+        bool withinBound;
+    } cases[] = {
+        {"automatic within the bound", CountingPath::Automatic, counting::kStateBound, CountingPath::States,
+         true},
+        {"automatic beyond the bound", CountingPath::Automatic, 50, CountingPath::Exhaustive, false},
+        {"by states whatever the bound", CountingPath::States, 50, CountingPath::States, false},
+    };
+    for (const Case& c : cases) {
+        q.path = c.path;
+        counting::EngineOptions options;
+        options.stateBound = c.stateBound;
+        counting::StateReport report;
+        const CountOutcome out = counting::countColumns(q, nullptr, options, &report);
+        EXPECT_EQ(out.path, c.expected) << c.name;
+        EXPECT_EQ(report.withinBound, c.withinBound) << c.name;
+        EXPECT_GT(report.states, 0u) << c.name;
+        EXPECT_EQ(out.found, exhaustive.found) << c.name;
+        EXPECT_EQ(out.candidates, exhaustive.candidates) << c.name;
+        EXPECT_EQ(storedColumns(out.columns), storedColumns(exhaustive.columns)) << c.name;
+    }
+
+    // Places games, and games of more basics than the state path takes, are walked.
+    CountRequest places = requestFor("ΤΕΤΡΑΠΛΟ", Races(4, std::vector<int>{1, 2, 3, 4, 5}),
+                                     {BasicSpec{{"1", "2", "3", "4"}, "1", "4"}});
+    places.path = CountingPath::States;
+    EXPECT_EQ(countColumns(places).path, CountingPath::Exhaustive);
+    std::vector<BasicSpec> many(counting::kMaxStateBasics + 1, BasicSpec{{"1", "", "", ""}, "0", "4"});
+    CountRequest manyBasics = requestFor("ΣΚΟΡ 4", kTwoEach, many);
+    manyBasics.path = CountingPath::States;
+    const CountOutcome walked = countColumns(manyBasics);
+    EXPECT_EQ(walked.path, CountingPath::Exhaustive);
+    EXPECT_EQ(walked.found, 16u);
+}
+
+// A "ΣΚΟΡ 9" of 20 horses a race: 512 000 000 000 candidates, counted by states without walking them.
+TEST(Counting, ByStatesAFullNineRaceSystemIsCountedWithoutWalkingIt) {
+    const Races races(9, [] {
+        std::vector<int> all;
+        for (int h = 1; h <= 20; ++h) {
+            all.push_back(h);
+        }
+        return all;
+    }());
+    // Without a basic every column is accepted; the first ones stored are the first in odometer order.
+    CountRequest q = requestFor("ΣΚΟΡ 9", races);
+    q.storedLimit = 3;
+    CountOutcome out = countColumns(q);
+    EXPECT_EQ(out.path, CountingPath::States);
+    EXPECT_EQ(out.candidates, 512000000000u);
+    EXPECT_EQ(out.found, 512000000000u);
+    EXPECT_EQ(
+        storedColumns(out.columns),
+        (Columns{{1, 1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1, 1, 2}, {1, 1, 1, 1, 1, 1, 1, 1, 3}}));
+
+    // Horse 20 in at least eight races, and a sum of at least 175: the columns with eight 20s and a 15 or
+    // more, and the nine 20s.
+    q = requestFor("ΣΚΟΡ 9", races,
+                   {BasicSpec{{"20", "20", "20", "20", "20", "20", "20", "20", "20"}, "8", "9"}});
+    q.leastSum = "175";
+    out = countColumns(q);
+    EXPECT_EQ(out.path, CountingPath::States);
+    EXPECT_EQ(out.found, 9u * 5u + 1u);
+    const Columns stored = storedColumns(out.columns);
+    ASSERT_EQ(stored.size(), 46u);
+    EXPECT_EQ(stored.front(), (std::vector<int>{15, 20, 20, 20, 20, 20, 20, 20, 20}));
+    EXPECT_EQ(stored.back(), (std::vector<int>{20, 20, 20, 20, 20, 20, 20, 20, 20}));
+    EXPECT_TRUE(std::is_sorted(stored.begin(), stored.end()));
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <memory>
 
 #include "core/game/counting.h"
+#include "core/game/counting_engine.h"
+#include "core/game/game_file.h"
 #include "core/settings/memory_settings.h"
 #include "gui/app_context.h"
 #include "gui/game/cell_grid.h"
@@ -89,6 +91,7 @@ private slots:
     void rightClickDoesNothingBeforeTheEditorWasFilled();
     void groupDialogsTypingEnterAndConversionError();
     void countingCanBeStoppedAndKeepsNoColumns();
+    void aTwentyHorseNineRaceGameIsCountedInSeconds();
     void choosingAnotherGameResetsTheWindow();
     void returnAsksBeforeHiding();
 
@@ -662,7 +665,16 @@ void TestGameWindows::countingCanBeStoppedAndKeepsNoColumns() {
                        [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
     QCOMPARE(game().informationLine(), QStringLiteral("ΣΚΟΡ 9   ΠΛΗΡΕΣ : 512000000000"));
 
-    // 512 000 000 000 columns: the progress dialog shows the columns found so far, then is stopped.
+    // More basics than counting by states takes: every one of the 512 000 000 000 columns is walked. The
+    // progress dialog shows the columns found so far, then is stopped.
+    SelectionTable& table = ctx_->selection;
+    table.setBasicCount(counting::kMaxStateBasics + 1);
+    for (int column = SelectionTable::kFirstBasicColumn; column < table.columnCount(); ++column) {
+        table.setCell(column, 1, "1,2");
+        table.setCell(column, table.fromRow(), "0");
+        table.setCell(column, table.toRow(), "9");
+        table.setCell(column, table.groupRow(), "0");
+    }
     QString progressText;
     int barValue = -1;
     QTimer poll;
@@ -687,6 +699,38 @@ void TestGameWindows::countingCanBeStoppedAndKeepsNoColumns() {
     QCOMPARE(game().label6()->text(), QStringLiteral("Βρέθηκαν 0 στήλες."));
     QCOMPARE(game().informationLine(), QStringLiteral("ΣΚΟΡ 9   ΠΛΗΡΕΣ : 512000000000"));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void TestGameWindows::aTwentyHorseNineRaceGameIsCountedInSeconds() {
+    choose("ΣΚΟΡ 9");
+    for (int horse = 1; horse <= 20; ++horse) {
+        click(newGame().horseGrid(), horse, 0);
+    }
+    QVERIFY(withEditor([&] { newGame().BtnPaixnidiClick(); },
+                       [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
+    // The benchmark game of 6 basics in 2 groups and a super-group that needs both, as loading sets it.
+    const LoadedGame loaded =
+        tablesFromGameFile(readGameFile(QUINTARO_BENCH_GAMES_DIR "/skor9_twenty.sk9", 9), "ΣΚΟΡ 9");
+    ctx_->selection = loaded.selection;
+    ctx_->groups = loaded.groups;
+    ctx_->superGroups = loaded.superGroups;
+    game().sumFrom()->setText(qs(loaded.leastSum));
+    game().sumTo()->setText(qs(loaded.greatestSum));
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(pushButton(&game(), "BtnMetra"), Qt::LeftButton);
+    QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(game().found(), std::uint64_t(60247560386));
+    QCOMPARE(game().candidates(), std::uint64_t(512000000000));
+    QCOMPARE(ctx_->game.Sthles.size(), std::int64_t(60247560386));
+    QCOMPARE(ctx_->game.Sthles.stored(), ColumnList::kDefaultStoredLimit);
+    QCOMPARE(ctx_->game.Sthles.horses(0).size(), std::size_t(9));
+    QCOMPARE(game().label6()->text(), QStringLiteral("Βρέθηκαν 60247560386 στήλες."));
+    QVERIFY2(game().informationLine().startsWith(
+                 QStringLiteral("ΣΚΟΡ 9   ΠΛΗΡΕΣ : 512000000000     ΜΕΤΡΗΣΑ : 60247560386      ΚΟΣΤΟΣ :")),
+             qPrintable(game().informationLine()));
+    QVERIFY(dialogs_->messages().last().endsWith(QStringLiteral(" δευτερόλεπτα ")));
 }
 
 void TestGameWindows::choosingAnotherGameResetsTheWindow() {

@@ -14,64 +14,6 @@
 
 namespace quintaro::counting {
 
-template <typename Holds>
-bool CompiledCounting::accepts(Holds holds, std::vector<int>& satisfied,
-                               std::vector<int>& superSatisfied) const {
-    std::fill(satisfied.begin(), satisfied.end(), 0);
-    std::size_t last = 0;        // the group record credited last
-    std::size_t superFound = 0;  // the super-group record found last (record 0 before any)
-    auto superGroupNeedsAll = [&] {
-        if (groups.empty()) {
-            return false;
-        }
-        if (groups[last].firstSuperRecord >= 0) {
-            superFound = static_cast<std::size_t>(groups[last].firstSuperRecord);
-        }
-        return !supers.empty() && supers[superFound].needsAll();
-    };
-    for (std::size_t k = 0; k < basics.size(); ++k) {
-        const CompiledBasic& b = basics[k];
-        if (b.unreadable) {
-            return false;
-        }
-        if (holds(k)) {
-            for (int i : b.groupRecords) {
-                ++satisfied[static_cast<std::size_t>(i)];
-            }
-            if (b.ownRecord >= 0) {
-                last = static_cast<std::size_t>(b.ownRecord);
-            }
-        } else if (b.groupNeedsAll && superGroupNeedsAll()) {
-            return false;  // a group that needs all its basics, in a super-group that needs all its groups
-        }
-        if (b.ownRecord >= 0 && satisfied[static_cast<std::size_t>(b.ownRecord)] > b.groupTo) {
-            return false;
-        }
-    }
-    if (superGroupNeedsAll()) {
-        for (std::size_t i = 0; i < groups.size(); ++i) {
-            if (satisfied[i] < groups[i].from || satisfied[i] > groups[i].to) {
-                return false;
-            }
-        }
-    }
-    // The super-group test: every super-group holds between its limits of groups that hold.
-    std::fill(superSatisfied.begin(), superSatisfied.end(), 0);
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        if (groups[i].from <= satisfied[i] && satisfied[i] <= groups[i].to) {
-            for (int j : groups[i].superRecords) {
-                ++superSatisfied[static_cast<std::size_t>(j)];
-            }
-        }
-    }
-    for (std::size_t j = 0; j < supers.size(); ++j) {
-        if (superSatisfied[j] < supers[j].from || superSatisfied[j] > supers[j].to) {
-            return false;
-        }
-    }
-    return true;
-}
-
 namespace {
 
 constexpr std::uint64_t kProgressStep = 1000;
@@ -484,9 +426,20 @@ private:
 
 }  // namespace
 
-CountOutcome countColumns(const CountRequest& request, CountProgress* progress,
-                          const EngineOptions& options) {
+CountOutcome countColumns(const CountRequest& request, CountProgress* progress, const EngineOptions& options,
+                          StateReport* report) {
     CompiledCounting c = compile(request);
+    if (request.path != CountingPath::Exhaustive) {
+        if (auto byStates = countByStates(c, request, progress, options,
+                                          request.path == CountingPath::Automatic, report)) {
+            return std::move(*byStates);
+        }
+    }
+    return countExhaustively(std::move(c), request, progress, options);
+}
+
+CountOutcome countExhaustively(CompiledCounting&& c, const CountRequest& request, CountProgress* progress,
+                               const EngineOptions& options) {
     CountOutcome out;
     out.noBasics = c.noBasics;
     out.full = c.full;

@@ -15,6 +15,13 @@
 //      foundLabelText(found), Label7 previousCountingLabelText(found of the counting before), and the message
 //      countingResultMessage(informationLine, seconds).
 // A cancelled counting leaves `Sthles` empty as well (outcome.cancelled; no half-filled list).
+//
+// Two ways to the same result. A races game is counted by states when they stay few: a candidate's
+// acceptance depends only on how many races each basic hits and on whether its sum lies within the bounds,
+// so the races are folded in one at a time over those states and found comes out without walking every
+// column (a "ΣΚΟΡ 9" of 20 horses a race in seconds); the stored columns are then walked in odometer order,
+// skipping every branch without an accepted column. Otherwise, and for the places games, every candidate is
+// tested (the exhaustive walk, on every core). Both give the same found, candidates and stored columns.
 
 #include <atomic>
 #include <cstddef>
@@ -31,6 +38,13 @@
 
 namespace quintaro {
 
+// How a counting goes through the candidates.
+enum class CountingPath {
+    Automatic,   // by states when the game allows it and its states stay within the bound, else exhaustive
+    States,      // by states whenever the game allows it (a races game of at most 20 tested basics), any size
+    Exhaustive,  // every candidate tested
+};
+
 // Everything a counting reads, copied so that it can run off the window's thread.
 struct CountRequest {
     std::string game;             // `Paixnidi`: decides the places rule and the information line
@@ -41,11 +55,15 @@ struct CountRequest {
     SuperGroupTable superGroups;  // likewise
     double price = 0;             // price of one column
     std::size_t storedLimit = ColumnList::kDefaultStoredLimit;  // columns that keep their horses
-    unsigned threads = 0;                                       // worker threads; 0 = one per core
+    // Worker threads of the exhaustive walk (counting by states takes one); 0 = one per core.
+    unsigned threads = 0;
+    CountingPath path = CountingPath::Automatic;
 };
 
-// Shared with the window while a counting runs. The counters grow at least every 1 000 tested candidates
-// of each worker; setting `cancel` ends the counting soon after.
+// Shared with the window while a counting runs. `candidates` are the candidates accounted for so far and
+// `found` the accepted ones among them. The exhaustive walk adds to them at least every 1 000 tested
+// candidates of each worker; counting by states adds whole branches of the odometer (the columns under a
+// choice of the first races' horses), in odometer order. Setting `cancel` ends the counting soon after.
 struct CountProgress {
     std::atomic<std::uint64_t> candidates{0};
     std::atomic<std::uint64_t> found{0};
@@ -55,7 +73,8 @@ struct CountProgress {
 struct CountOutcome {
     bool cancelled = false;  // stopped through CountProgress::cancel: no columns, found and candidates 0
     bool noBasics = false;   // one empty basic only: every candidate was accepted
-    std::uint64_t full = 0;  // the full system: product of the races' horse counts
+    CountingPath path = CountingPath::Exhaustive;  // how it was counted: States or Exhaustive
+    std::uint64_t full = 0;                        // the full system: product of the races' horse counts
     std::uint64_t candidates = 0;        // tested candidates (a places game drops those that repeat a horse)
     std::uint64_t found = 0;             // accepted candidates
     double cost = 0;                     // found x price
@@ -64,8 +83,8 @@ struct CountOutcome {
     ColumnList columns;                      // the new `Sthles`: length found, first storedLimit kept
 };
 
-// Counts the columns of the request. Cells are parsed once; the enumeration runs on request.threads
-// threads with a result identical to one thread.
+// Counts the columns of the request. Cells are parsed once; the path is chosen as request.path says; the
+// exhaustive walk runs on request.threads threads with a result identical to one thread.
 // Throws ConversionError("'<text>' is not a valid integer value") when a cell of the group or super-group
 // table that counting reads, or a horse of column 1, is no number, and when a sum bound is no number and a
 // basic reads it (sum bounds are read only when some basic is tested, the greatest only for a column whose

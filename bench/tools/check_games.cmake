@@ -1,0 +1,21 @@
+# Writes the benchmark games with GENERATOR into OUT and compares every file with the one in EXPECTED.
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${GENERATOR}" "${OUT}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "make_bench_games failed: ${status}")
+endif()
+file(GLOB written RELATIVE "${OUT}" "${OUT}/*")
+file(GLOB kept RELATIVE "${EXPECTED}" "${EXPECTED}/*.sk4" "${EXPECTED}/*.sk6" "${EXPECTED}/*.sk9"
+     "${EXPECTED}/*.tet" "${EXPECTED}/*.tri")
+list(SORT written)
+list(SORT kept)
+if(NOT written STREQUAL kept)
+  message(FATAL_ERROR "the generator writes ${written}, bench/games holds ${kept}")
+endif()
+foreach(name IN LISTS written)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${OUT}/${name}" "${EXPECTED}/${name}"
+                  RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name} differs from what make_bench_games writes")
+  endif()
+endforeach()
