@@ -2,32 +2,20 @@
 // Loads a game file as the new-game dialog does, rebuilds the group table and counts the columns as the game
 // window's "&ΜΕΤΡΗΜΑ" does.
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
 #include "command.h"
 #include "core/game/counting.h"
-#include "core/game/game_file.h"
-#include "core/game/game_types.h"
-#include "core/settings/column_cost.h"
 #include "core/text/number_text.h"
+#include "game_file_command.h"
 #include "json_writer.h"
 
 namespace quintaro::cli {
 namespace {
 
-constexpr const char* kUsage = "count GAMEFILE [--price P] [--columns] [--json]";
-
-// A price typed with either "." or "," as its decimal point.
-std::optional<double> parsePrice(std::string text) {
-    for (char& c : text) {
-        if (c == ',') {
-            c = '.';
-        }
-    }
-    return tryParseFloat(text, '.');
-}
+const GameFileSyntax kSyntax{
+    "count GAMEFILE [--price P] [--columns] [--json]", {"--json", "--columns"}, {"--price"}, {}};
 
 void writeJson(std::ostream& out, const GameType& type, const CountOutcome& outcome, bool columns) {
     JsonWriter json;
@@ -69,71 +57,30 @@ void writeText(std::ostream& out, const GameType& type, const CountOutcome& outc
 }
 
 int count(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string> file;
-    std::optional<std::string> priceText;
-    bool json = false, columns = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--columns") {
-            columns = true;
-        } else if (a == "--price" && i + 1 < args.size()) {
-            priceText = args[++i];
-        } else if (a.starts_with("--") || file) {
-            err << "quintaro-cli: usage: quintaro-cli " << kUsage << "\n";
-            return kExitUsage;
-        } else {
-            file = a;
-        }
-    }
-    if (!file) {
-        err << "quintaro-cli: usage: quintaro-cli " << kUsage << "\n";
+    const std::optional<GameFileArguments> a = parseGameFileArguments(args, kSyntax, err);
+    if (!a) {
         return kExitUsage;
     }
-
-    const std::filesystem::path path(*file);
-    const GameType* type = findGameTypeByExtension(path.extension().string());
+    const GameType* type = gameOfFile(a->file, err);
     if (!type) {
-        err << "quintaro-cli: " << *file
-            << ": the extension does not name a game (.sk4, .sk6, .sk9, .tet or .tri)\n";
         return kExitBadInput;
     }
-    std::optional<double> price =
-        parsePrice(priceText.value_or(std::string(defaultColumnCostText(type->name))));
+    const std::optional<double> price = priceOf(*a, *type, err);
     if (!price) {
-        err << "quintaro-cli: '" << *priceText << "' is not a price\n";
         return kExitUsage;
     }
-
-    try {
-        LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
-        rebuildGroupTable(game.selection, game.groups, game.superGroups);
-        CountRequest request;
-        request.game = std::string(type->name);
-        request.selection = std::move(game.selection);
-        request.leastSum = game.leastSum;
-        request.greatestSum = game.greatestSum;
-        request.groups = std::move(game.groups);
-        request.superGroups = std::move(game.superGroups);
-        request.price = *price;
-        const CountOutcome outcome = countColumns(request);
-        if (json) {
-            writeJson(out, *type, outcome, columns);
+    return withCountedGameFile(a->file, *type, *price, err, [&](const CountOutcome& outcome) {
+        if (a->has("--json")) {
+            writeJson(out, *type, outcome, a->has("--columns"));
         } else {
-            writeText(out, *type, outcome, columns);
+            writeText(out, *type, outcome, a->has("--columns"));
         }
-        return kExitOk;
-    } catch (const GameFileError& e) {
-        err << "quintaro-cli: " << *file << ": " << e.what() << "\n";
-    } catch (const ConversionError& e) {
-        err << "quintaro-cli: " << *file << ": " << e.what() << "\n";
-    }
-    return kExitBadInput;
+    });
 }
 
-const CommandRegistration registration{
-    {"count", kUsage, "count the columns of a game file as the game window's counting does", count}};
+const CommandRegistration registration{{"count", std::string(kSyntax.usage),
+                                        "count the columns of a game file as the game window's counting does",
+                                        count}};
 
 }  // namespace
 }  // namespace quintaro::cli
