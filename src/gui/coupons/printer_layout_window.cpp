@@ -16,6 +16,7 @@
 #include <exception>
 
 #include "core/coupons/coupon_form.h"
+#include "core/files/utf8_path.h"
 #include "core/text/number_text.h"
 #include "gui/coupons/coupon_printing.h"
 #include "gui/platform/dialogs.h"
@@ -244,7 +245,7 @@ QLineEdit* PrinterLayoutWindow::edit(const QString& name) const {
 }
 
 std::filesystem::path PrinterLayoutWindow::folderPath() const {
-    return coupons::utf8Path(us(layoutFolder(kind_)));
+    return utf8Path(us(layoutFolder(kind_)));
 }
 
 void PrinterLayoutWindow::setFields(const PrinterLayout& layout) {
@@ -305,7 +306,7 @@ void PrinterLayoutWindow::fillLayoutList() {
     if (!listing.damaged.empty()) {
         QString names;
         for (const auto& file : listing.damaged) {
-            names += QStringLiteral("\r") + qs(coupons::pathUtf8(file.filename()));
+            names += QStringLiteral("\r") + qs(pathUtf8(file.filename()));
         }
         showError(this, qs(texts::kDamaged) + names);
     }

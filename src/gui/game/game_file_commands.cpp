@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <filesystem>
 
+#include "core/files/utf8_path.h"
 #include "core/game/game_types.h"
 #include "core/text/number_text.h"
 #include "gui/app_context.h"
@@ -19,11 +20,6 @@ namespace quintaro::gui {
 namespace {
 
 const QString kGamesFolder = QStringLiteral("Qnt");
-
-std::filesystem::path pathOf(const QString& path) {
-    const std::string utf8 = us(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -131,7 +127,7 @@ void saveGame(AppContext& ctx, QWidget* parent) {
         return;
     }
     try {
-        writeGameFile(pathOf(path), file);
+        writeGameFile(utf8Path(us(path)), file);
     } catch (const GameFileError& error) {
         reportSaveFailure(parent, path, error);
     }
@@ -160,7 +156,7 @@ void loadGame(AppContext& ctx, QWidget* parent) {
     // The whole file is read and checked before anything of it is used.
     GameFile file;
     try {
-        file = readGameFile(pathOf(path), type->races);
+        file = readGameFile(utf8Path(us(path)), type->races);
     } catch (const GameFileError& error) {
         if (error.kind() == GameFileError::Kind::Damaged) {
             showError(parent, QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο."));
