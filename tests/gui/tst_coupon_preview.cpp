@@ -18,6 +18,7 @@
 #include "gui/coupons/sel_sth_dlg.h"
 #include "gui/platform/app_paths.h"
 #include "gui/platform/qt_text.h"
+#include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
@@ -25,21 +26,6 @@ using namespace quintaro::gui;
 namespace texts = coupons::preview_texts;
 
 namespace {
-
-// Runs `action` once a modal dialog is active (polled from the event loop), for dialogs opened with exec().
-void whenModalShown(QObject* context, std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer(context);
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action = std::move(action)] {
-        *waited += 10;
-        if (QWidget* modal = QApplication::activeModalWidget(); modal || *waited > 10000) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start(10);
-}
 
 // Every coupon form goes to its own PDF file; what each carried is recorded.
 class PdfForms final : public CouponFormOutput {
@@ -193,7 +179,7 @@ void TestCouponPreview::openingMakesPlainOrGatheredCouponsAndShowsTheFirst() {
     ctx_->game.Sthles = counted(4, {{1, 3, 5, 7}, {1, 3, 5, 8}, {2, 4, 6, 9}});
     QStringList seen;
     auto look = [this, &seen] {
-        whenModalShown(this, [this, &seen](QWidget*) {
+        test::whenModal<QWidget>([this, &seen](QWidget*) {
             seen << preview_->bandText() << preview_->heading() << preview_->grid()->item(4, 1)->text();
             preview_->returnButton()->click();
         });
@@ -225,10 +211,10 @@ void TestCouponPreview::theChoiceDialogOffersGatheredCoupons() {
     ctx_->game.Sthles = counted(4, {{1, 3, 5, 7}, {1, 3, 5, 8}});
     QString caption;
     bool gatheredOffered = false;
-    whenModalShown(this, [&](QWidget* modal) {
+    test::whenModal<QWidget>([&](QWidget* modal) {
         caption = modal->windowTitle();
         gatheredOffered = choice.selected() == ColumnsChoice::Gathered;
-        whenModalShown(this, [this](QWidget*) { preview_->returnButton()->click(); });
+        test::whenModal<QWidget>([this](QWidget*) { preview_->returnButton()->click(); });
         choice.okButton()->click();
     });
     showCoupons(*ctx_, nullptr, QString());
@@ -253,7 +239,7 @@ void TestCouponPreview::tetraploAsksTheRaceNumber() {
     QCOMPARE(preview_->count(), 0);
 
     QString band;
-    whenModalShown(this, [this, &band](QWidget*) {
+    test::whenModal<QWidget>([this, &band](QWidget*) {
         band = preview_->bandText();
         preview_->returnButton()->click();
     });
@@ -409,7 +395,7 @@ void TestCouponPreview::trikastPagesButHasNoForm() {
     QVERIFY(output.forms.empty());
 
     QWidget* opened = nullptr;
-    whenModalShown(this, [&opened](QWidget* modal) {
+    test::whenModal<QWidget>([&opened](QWidget* modal) {
         opened = modal;
         if (auto* d = qobject_cast<QDialog*>(modal)) {
             d->reject();

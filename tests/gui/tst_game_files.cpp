@@ -29,8 +29,8 @@
 #include "gui/platform/qt_text.h"
 #include "gui/shell/main_frm.h"
 #include "gui/shell/paixn_type_dlg.h"
+#include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
-#include "support/when_modal.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;

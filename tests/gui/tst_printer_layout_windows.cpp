@@ -20,30 +20,12 @@
 #include "gui/platform/app_paths.h"
 #include "gui/platform/qt_text.h"
 #include "gui/shell/main_frm.h"
+#include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;
 namespace texts = coupons::layout_texts;
-
-namespace {
-
-// Runs `action` once a modal dialog is active (polled from the event loop), for dialogs opened with exec().
-void whenModalShown(QObject* context, std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer(context);
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action = std::move(action)] {
-        *waited += 10;
-        if (QWidget* modal = QApplication::activeModalWidget(); modal || *waited > 10000) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start(10);
-}
-
-}  // namespace
 
 class TestPrinterLayoutWindows : public QObject {
     Q_OBJECT
@@ -280,7 +262,7 @@ void TestPrinterLayoutWindows::testPagePrintsOnTheChosenPrinterAndOnScreen() {
 
     // The on-screen preview draws the same page.
     bool previewed = false;
-    whenModalShown(this, [&previewed](QWidget* modal) {
+    test::whenModal<QWidget>([&previewed](QWidget* modal) {
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
             previewed = true;
             preview->reject();
@@ -306,7 +288,7 @@ void TestPrinterLayoutWindows::mainMenuOpensBothWindows() {
         QVERIFY(item);
         QVERIFY(item->isEnabled());
         QWidget* opened = nullptr;
-        whenModalShown(this, [&opened](QWidget* modal) {
+        test::whenModal<QWidget>([&opened](QWidget* modal) {
             opened = modal;
             if (auto* d = qobject_cast<QDialog*>(modal)) {
                 d->reject();
