@@ -7,51 +7,22 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/game/race_horses.h"
-#include "core/settings/memory_settings.h"
-#include "gui/app_context.h"
 #include "gui/coupons/column_grid.h"
 #include "gui/coupons/columns_command.h"
-#include "gui/coupons/sel_sth_dlg.h"
-#include "gui/coupons/view_res_dlg.h"
-#include "gui/coupons/view_res_ex_dlg.h"
-#include "gui/game/info_dial_dlg.h"
 #include "gui/platform/qt_text.h"
+#include "support/column_windows.h"
 #include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;
+using test::choose;
 using test::whenModal;
 
 namespace {
 
-// The column windows of a run, with a "ΣΚΟΡ 4" game whose counted columns the test fills directly.
-struct Windows {
-    MemorySettings store;
-    AppContext ctx{store};
-    TSelSthDlg sel;
-    TViewResDlg plain{ctx};
-    TViewResExDlg gathered{ctx};
-    TInfoDialDlg info;
-
-    Windows() {
-        ctx.selSthDlg = &sel;
-        ctx.viewResDlg = &plain;
-        ctx.viewResExDlg = &gathered;
-        ctx.infoDialDlg = &info;
-        ctx.game.Paixnidi = "ΣΚΟΡ 4";
-        ctx.game.Kourses = 4;
-        ctx.game.Sthles.reset(4);
-    }
-
-    void count(const std::vector<std::vector<int>>& columns) {
-        ctx.game.Sthles.reset(4);
-        for (const auto& c : columns) {
-            ctx.game.Sthles.append(std::vector<std::uint8_t>(c.begin(), c.end()));
-        }
-    }
-
+// The column windows with the full system of the races counted.
+struct Windows : test::ColumnWindows {
     void countFullSystem(const std::vector<std::vector<int>>& races) {
         std::vector<std::vector<int>> columns;
         for (int a : races[0])
@@ -62,13 +33,6 @@ struct Windows {
         count(columns);
     }
 };
-
-void choose(ColumnsChoice choice) {
-    whenModal<TSelSthDlg>([choice](TSelSthDlg* dlg) {
-        dlg->select(choice);
-        dlg->okButton()->click();
-    });
-}
 
 QString amount(const char* text) {
     QString out = QString::fromUtf8(text);
