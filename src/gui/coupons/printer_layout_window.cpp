@@ -11,7 +11,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -23,6 +22,7 @@
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/print_painter.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
@@ -35,13 +35,6 @@ QLabel* label(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
-}
-
-void centreOnDesktop(QWidget* window) {
-    if (const QScreen* screen = window->screen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
 }
 
 }  // namespace
@@ -64,7 +57,6 @@ PrinterLayoutWindow::PrinterLayoutWindow(FormKind kind, QWidget* parent)
     const bool skor = kind == FormKind::Skor;
     setObjectName(skor ? QStringLiteral("PrnFrm") : QStringLiteral("PrnTetFrm"));
     setWindowTitle(qs(skor ? texts::kSkorCaption : texts::kTetraploCaption));
-    setAutoFillBackground(true);
 
     auto* instruction = new QLabel(
         skor ? QStringLiteral("Το Δελτίο πρέπει να τοποθετηθεί πλάγια , τα γράμματα να δείχνουν προς το "
@@ -279,14 +271,12 @@ PrinterLayout PrinterLayoutWindow::fieldsLayout() const {
 
 void PrinterLayoutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    centreOnDesktop(this);
+    centreOnScreen(this);
     FormShow();
 }
 
 void PrinterLayoutWindow::FormShow() {
-    QPalette look = palette();
-    look.setColor(QPalette::Window, QColor(215, 207, 179));
-    setPalette(look);
+    paintDialogBackground(this);
     ComboBox1->setCurrentIndex(1);  // "10"
     fillLayoutList();
 }

@@ -15,6 +15,11 @@ inline QColor dialogBackground() {
     return {215, 207, 179};
 }
 
+// RGB(118, 189, 17), the green of the game windows and of their grids' fixed cells.
+inline QColor gameBackground() {
+    return {118, 189, 17};
+}
+
 // Paints the widget's background in the given colour (the dialogs' colour by default).
 void paintDialogBackground(QWidget* widget, const QColor& colour = dialogBackground());
 
