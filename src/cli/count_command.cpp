@@ -57,23 +57,17 @@ void writeText(std::ostream& out, const GameType& type, const CountOutcome& outc
 }
 
 int count(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::optional<GameFileArguments> a = parseGameFileArguments(args, kSyntax, err);
-    if (!a) {
-        return kExitUsage;
+    int status = kExitOk;
+    const std::optional<PricedGameFile> f = pricedGameFile(args, kSyntax, err, status);
+    if (!f) {
+        return status;
     }
-    const GameType* type = gameOfFile(a->file, err);
-    if (!type) {
-        return kExitBadInput;
-    }
-    const std::optional<double> price = priceOf(*a, *type, err);
-    if (!price) {
-        return kExitUsage;
-    }
-    return withCountedGameFile(a->file, *type, *price, err, [&](const CountOutcome& outcome) {
-        if (a->has("--json")) {
-            writeJson(out, *type, outcome, a->has("--columns"));
+    const GameType& type = *f->game;
+    return withCountedGameFile(f->args.file, type, f->price, err, [&](const CountOutcome& outcome) {
+        if (f->args.has("--json")) {
+            writeJson(out, type, outcome, f->args.has("--columns"));
         } else {
-            writeText(out, *type, outcome, a->has("--columns"));
+            writeText(out, type, outcome, f->args.has("--columns"));
         }
     });
 }

@@ -82,6 +82,26 @@ std::optional<double> priceOf(const GameFileArguments& args, const GameType& gam
     return value;
 }
 
+std::optional<PricedGameFile> pricedGameFile(const std::vector<std::string>& args,
+                                             const GameFileSyntax& syntax, std::ostream& err, int& status) {
+    std::optional<GameFileArguments> parsed = parseGameFileArguments(args, syntax, err);
+    if (!parsed) {
+        status = kExitUsage;
+        return std::nullopt;
+    }
+    const GameType* game = gameOfFile(parsed->file, err);
+    if (!game) {
+        status = kExitBadInput;
+        return std::nullopt;
+    }
+    const std::optional<double> price = priceOf(*parsed, *game, err);
+    if (!price) {
+        status = kExitUsage;
+        return std::nullopt;
+    }
+    return PricedGameFile{std::move(*parsed), game, *price};
+}
+
 int withCountedGameFile(const std::string& file, const GameType& game, double price, std::ostream& err,
                         const std::function<void(CountOutcome&)>& use) {
     try {

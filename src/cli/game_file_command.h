@@ -50,6 +50,18 @@ const GameType* gameOfFile(const std::string& file, std::ostream& err);
 // game's default price when it is not given; nullopt (with the message written to err) when it is no number.
 std::optional<double> priceOf(const GameFileArguments& args, const GameType& game, std::ostream& err);
 
+// A command's game file with its game and the price of a column, as count and gather take them.
+struct PricedGameFile {
+    GameFileArguments args;
+    const GameType* game = nullptr;
+    double price = 0;
+};
+
+// Parses the arguments, finds the file's game and reads the price. nullopt when any of them cannot be used:
+// the message is written to err and `status` is the exit status to end with.
+std::optional<PricedGameFile> pricedGameFile(const std::vector<std::string>& args,
+                                             const GameFileSyntax& syntax, std::ostream& err, int& status);
+
 // Loads and counts the file at `price` a column and hands the counting to `use`. A file that cannot be loaded
 // or counted, and a gathering that `use` finds refused, are reported with the file's name (kExitBadInput);
 // otherwise kExitOk.

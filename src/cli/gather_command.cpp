@@ -18,22 +18,16 @@ namespace {
 const GameFileSyntax kSyntax{"gather GAMEFILE [--price P] [--json]", {"--json"}, {"--price"}, {}};
 
 int gather(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::optional<GameFileArguments> a = parseGameFileArguments(args, kSyntax, err);
-    if (!a) {
-        return kExitUsage;
+    int status = kExitOk;
+    const std::optional<PricedGameFile> f = pricedGameFile(args, kSyntax, err, status);
+    if (!f) {
+        return status;
     }
-    const GameType* type = gameOfFile(a->file, err);
-    if (!type) {
-        return kExitBadInput;
-    }
-    const std::optional<double> price = priceOf(*a, *type, err);
-    if (!price) {
-        return kExitUsage;
-    }
-    return withCountedGameFile(a->file, *type, *price, err, [&](CountOutcome& counted) {
+    const GameType& type = *f->game;
+    return withCountedGameFile(f->args.file, type, f->price, err, [&](CountOutcome& counted) {
         const CouponList coupons = Mazema(counted.columns);
-        const std::string cost = formatFixed2(*price * static_cast<double>(counted.columns.size()), '.');
-        if (a->has("--json")) {
+        const std::string cost = formatFixed2(f->price * static_cast<double>(counted.columns.size()), '.');
+        if (f->args.has("--json")) {
             JsonWriter w;
             w.beginObject();
             w.key("columns").value(static_cast<std::int64_t>(counted.columns.size()));
