@@ -19,6 +19,7 @@
 #include "gui/platform/app_paths.h"
 #include "gui/platform/qt_text.h"
 #include "support/modal_driver.h"
+#include "support/pdf_output.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
@@ -26,48 +27,6 @@ using namespace quintaro::gui;
 namespace texts = coupons::preview_texts;
 
 namespace {
-
-// Every coupon form goes to its own PDF file; what each carried is recorded.
-class PdfForms final : public CouponFormOutput {
-public:
-    explicit PdfForms(QString folder) : folder_(std::move(folder)) { setCouponFormOutput(this); }
-    ~PdfForms() override { setCouponFormOutput(nullptr); }
-
-    std::unique_ptr<QPrinter> nextPrinter() override {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setResolution(360);
-        printer->setOutputFileName(folder_ + QStringLiteral("/form_%1.pdf").arg(++made_));
-        return printer;
-    }
-    void formPrinted(coupons::FormKind kind, const coupons::CouponFormContent& content) override {
-        kinds.push_back(kind);
-        forms.push_back(content);
-    }
-
-    // The coupon numbers on each printed form, found by their horse lists in `coupons`.
-    std::vector<std::vector<int>> couponsOnForms(const CouponList& coupons) const {
-        std::vector<std::vector<int>> out;
-        for (const auto& form : forms) {
-            std::vector<int> numbers;
-            for (const TsSthlh* carried : {&form.first, form.second ? &*form.second : nullptr}) {
-                if (carried) {
-                    numbers.push_back(static_cast<int>(std::find(coupons.begin(), coupons.end(), *carried) -
-                                                       coupons.begin() + 1));
-                }
-            }
-            out.push_back(numbers);
-        }
-        return out;
-    }
-
-    std::vector<coupons::FormKind> kinds;
-    std::vector<coupons::CouponFormContent> forms;
-
-private:
-    QString folder_;
-    int made_ = 0;
-};
 
 ColumnList counted(int races, std::initializer_list<std::vector<std::uint8_t>> columns) {
     ColumnList list;
@@ -287,7 +246,7 @@ void TestCouponPreview::headingShowsTheCouponsCostAndFindMovesOnlyToACoupon() {
 
 void TestCouponPreview::tetraploPrintsTwoCouponsAFormAndMovesOnTwo() {
     test::ScriptedDialogs dialogs;
-    PdfForms output(home_.path());
+    test::PdfForms output(home_.path());
     const CouponList coupons = fiveCoupons(4);
     prepare("ΤΕΤΡΑΠΛΟ", 4, coupons, 13);
     for (int press = 1; press <= 3; ++press) {
@@ -303,7 +262,9 @@ void TestCouponPreview::tetraploPrintsTwoCouponsAFormAndMovesOnTwo() {
     QCOMPARE(output.forms[1].meeting, std::string("ΣΥ1"));
     QCOMPARE(output.forms[1].cost, 1.5 * 16);
     for (int f = 1; f <= 3; ++f) {
-        QVERIFY(QFileInfo(home_.filePath(QStringLiteral("form_%1.pdf").arg(f))).size() > 1000);
+        const test::PdfPages pdf = test::readPdfPages(output.file(f));
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY(pdf.allDrawText());
     }
     if (const QByteArray keep = qgetenv("QUINTARO_KEEP_PRINTS"); !keep.isEmpty()) {
         QFile::copy(home_.filePath(QStringLiteral("form_1.pdf")),
@@ -327,7 +288,7 @@ void TestCouponPreview::tetraploPrintsTwoCouponsAFormAndMovesOnTwo() {
 
 void TestCouponPreview::skorPrintsOneCouponAFormAndEndsAtTheLast() {
     test::ScriptedDialogs dialogs;
-    PdfForms output(home_.path());
+    test::PdfForms output(home_.path());
     const CouponList coupons = fiveCoupons(6);
     prepare("ΣΚΟΡ 6", 6, coupons);
     preview_->printButton()->click();
@@ -359,7 +320,7 @@ void TestCouponPreview::skorPrintsOneCouponAFormAndEndsAtTheLast() {
 
 void TestCouponPreview::couponsWithHorsesWithoutABoxAreNotPrinted() {
     test::ScriptedDialogs dialogs;
-    PdfForms output(home_.path());
+    test::PdfForms output(home_.path());
     CouponList coupons = fiveCoupons(4);
     coupons[1][2] = "3,19";
     prepare("ΣΚΟΡ 4", 4, coupons);
@@ -379,7 +340,7 @@ void TestCouponPreview::couponsWithHorsesWithoutABoxAreNotPrinted() {
 
 void TestCouponPreview::trikastPagesButHasNoForm() {
     test::ScriptedDialogs dialogs;
-    PdfForms output(home_.path());
+    test::PdfForms output(home_.path());
     TPrnFrm skorWindow;
     TPrnTetFrm tetWindow;
     ctx_->prnFrm = &skorWindow;
