@@ -57,6 +57,25 @@ QString gameFileFilter(std::string_view game, bool saving) {
     return description + QStringLiteral("|*.") + qs(type->extension);
 }
 
+namespace {
+
+// The file dialog of a game's files: the games folder beside the program (made when missing), the game's
+// filter, and the name of the file last opened for the game.
+FileDialogOptions gameFileOptions(const AppContext& ctx, const GameType& type, bool saving) {
+    const QString folder = programPath(kGamesFolder);
+    ensureFolder(folder);
+    FileDialogOptions options;
+    options.directory = folder;
+    options.filter = gameFileFilter(type.name, saving);
+    options.confirmOverwrite = saving;
+    if (ctx.newDiagDlg) {
+        options.proposedName = QFileInfo(ctx.newDiagDlg->lastOpenedFile()).fileName();
+    }
+    return options;
+}
+
+}  // namespace
+
 QString cutRaceCellsWarning(const std::vector<CutRaceCell>& cut, bool placesGame) {
     if (cut.empty()) {
         return {};
@@ -84,17 +103,8 @@ void saveGame(AppContext& ctx, QWidget* parent) {
     if (!type || type->races == 0 || !window) {
         return;
     }
-    const QString folder = programPath(kGamesFolder);
-    ensureFolder(folder);
-
-    FileDialogOptions options;
-    options.directory = folder;
-    options.filter = gameFileFilter(type->name, true);
+    FileDialogOptions options = gameFileOptions(ctx, *type, true);
     options.defaultSuffix = qs(type->extension);
-    options.confirmOverwrite = true;
-    if (ctx.newDiagDlg) {
-        options.proposedName = QFileInfo(ctx.newDiagDlg->lastOpenedFile()).fileName();
-    }
     QString path = dialogs().saveFile(parent, options);
     if (path.isEmpty()) {
         return;
@@ -140,14 +150,7 @@ void loadGame(AppContext& ctx, QWidget* parent) {
     if (!type || type->races == 0 || !newGame || !window) {
         return;
     }
-    const QString folder = programPath(kGamesFolder);
-    ensureFolder(folder);
-
-    FileDialogOptions options;
-    options.directory = folder;
-    options.filter = gameFileFilter(type->name, false);
-    options.proposedName = QFileInfo(newGame->lastOpenedFile()).fileName();
-    options.confirmOverwrite = false;
+    const FileDialogOptions options = gameFileOptions(ctx, *type, false);
     const QString path = dialogs().openFile(parent, options);
     if (path.isEmpty()) {
         return;
