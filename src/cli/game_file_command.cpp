@@ -23,16 +23,15 @@ std::string oneLine(std::string text) {
     return text;
 }
 
+void writeUsage(std::string_view usage, std::ostream& err) {
+    err << "quintaro-cli: usage: quintaro-cli " << usage << "\n";
+}
+
 }  // namespace
 
 std::optional<std::string> GameFileArguments::option(std::string_view name) const {
     const auto it = options.find(name);
     return it == options.end() ? std::nullopt : std::optional(it->second);
-}
-
-int usageError(std::string_view usage, std::ostream& err) {
-    err << "quintaro-cli: usage: quintaro-cli " << usage << "\n";
-    return kExitUsage;
 }
 
 std::optional<GameFileArguments> parseGameFileArguments(const std::vector<std::string>& args,
@@ -46,7 +45,7 @@ std::optional<GameFileArguments> parseGameFileArguments(const std::vector<std::s
         } else if (names(syntax.options, a) && i + 1 < args.size()) {
             parsed.options[a] = args[++i];
         } else if (a.starts_with("--") || haveFile) {
-            usageError(syntax.usage, err);
+            writeUsage(syntax.usage, err);
             return std::nullopt;
         } else {
             parsed.file = a;
@@ -56,7 +55,7 @@ std::optional<GameFileArguments> parseGameFileArguments(const std::vector<std::s
     const bool missing = std::any_of(syntax.required.begin(), syntax.required.end(),
                                      [&](std::string_view o) { return !parsed.options.contains(o); });
     if (!haveFile || missing) {
-        usageError(syntax.usage, err);
+        writeUsage(syntax.usage, err);
         return std::nullopt;
     }
     return parsed;

@@ -34,9 +34,6 @@ struct GameFileArguments {
     std::optional<std::string> option(std::string_view name) const;
 };
 
-// Writes the usage line of the command to err; returns kExitUsage.
-int usageError(std::string_view usage, std::ostream& err);
-
 // The file, flags and options of the syntax, in any order. nullopt (with the usage line written to err) for
 // an argument the syntax does not know, an option without its value, a second file, no file or a required
 // option left out.
