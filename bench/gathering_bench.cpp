@@ -10,38 +10,13 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
-#include <vector>
 
-#include "core/game/counting.h"
-#include "core/game/game_file.h"
 #include "core/game/gathering.h"
+#include "support/gathering_games.h"
 
 namespace {
 
 using namespace quintaro;
-
-// The kept columns of a game file's counting, as a list of their own.
-ColumnList counted(const std::filesystem::path& path) {
-    const GameType* type = findGameTypeByExtension(path.extension().string());
-    LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
-    rebuildGroupTable(game.selection, game.groups, game.superGroups);
-    CountRequest q;
-    q.game = std::string(type->name);
-    q.selection = std::move(game.selection);
-    q.leastSum = game.leastSum;
-    q.greatestSum = game.greatestSum;
-    q.groups = std::move(game.groups);
-    q.superGroups = std::move(game.superGroups);
-    q.price = 1;
-    const CountOutcome outcome = countColumns(q);
-    ColumnList kept;
-    kept.reset(type->races);
-    for (std::size_t i = 0; i < outcome.columns.stored(); ++i) {
-        kept.append(outcome.columns.horses(i));
-    }
-    return kept;
-}
 
 std::filesystem::path fixture(const char* name) {
     return std::filesystem::path(QUINTARO_BENCH_DIR) / ".." / "tests" / "fixtures" / "gathering" / name;
@@ -61,37 +36,23 @@ void run(benchmark::State& state, const ColumnList& columns) {
 }
 
 void GatheringExactly100000(benchmark::State& state) {
-    static const ColumnList columns = counted(fixture("skor6_100000.sk6"));
+    static const ColumnList columns = test::keptColumnsOfGameFile(fixture("skor6_100000.sk6"));
     run(state, columns);
 }
 
 void GatheringFirst100000Of101000(benchmark::State& state) {
-    static const ColumnList columns = counted(fixture("skor6_over.sk6"));
+    static const ColumnList columns = test::keptColumnsOfGameFile(fixture("skor6_over.sk6"));
     run(state, columns);
 }
 
 void GatheringSkor6Groups(benchmark::State& state) {
     static const ColumnList columns =
-        counted(std::filesystem::path(QUINTARO_BENCH_DIR) / "games" / "skor6_groups.sk6");
+        test::keptColumnsOfGameFile(std::filesystem::path(QUINTARO_BENCH_DIR) / "games" / "skor6_groups.sk6");
     run(state, columns);
 }
 
 void GatheringFragmented(benchmark::State& state) {
-    static const ColumnList columns = [] {
-        std::mt19937 rng(6);
-        ColumnList list;
-        list.reset(6);
-        std::vector<std::uint8_t> c(6, 1);
-        while (list.size() < 100000) {
-            if (rng() % 10 < 4) {
-                list.append(c);
-            }
-            for (int r = 5; r >= 0 && ++c[static_cast<std::size_t>(r)] > 9; --r) {
-                c[static_cast<std::size_t>(r)] = 1;
-            }
-        }
-        return list;
-    }();
+    static const ColumnList columns = test::fragmentedSkor6Columns();
     run(state, columns);
 }
 

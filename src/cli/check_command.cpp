@@ -2,37 +2,22 @@
 // Counts the game file as the count command does, then checks the winning column against the counted
 // columns (a win and the near misses) or, with --gathered, finds the coupon that holds it.
 
-#include <filesystem>
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
 #include "command.h"
-#include "core/game/game_file.h"
 #include "core/game/gathering.h"
 #include "core/game/winning_check.h"
 #include "core/text/number_text.h"
-#include "counted_game.h"
+#include "game_file_command.h"
 #include "json_writer.h"
 
 namespace quintaro::cli {
 namespace {
 
-constexpr const char* kUsage = "check GAMEFILE --win H1/H2/... [--gathered] [--json]";
-
-// A message whose lines are joined by carriage returns, on one line.
-std::string oneLine(std::string text) {
-    for (char& c : text) {
-        if (c == '\r') {
-            c = ' ';
-        }
-    }
-    return text;
-}
-
-int usage(std::ostream& err) {
-    err << "quintaro-cli: usage: quintaro-cli " << kUsage << "\n";
-    return kExitUsage;
-}
+const GameFileSyntax kSyntax{
+    "check GAMEFILE --win H1/H2/... [--gathered] [--json]", {"--json", "--gathered"}, {"--win"}, {"--win"}};
 
 // "3/12/1/7" (blanks allowed around the slashes): horse numbers 1 .. 20.
 std::optional<std::vector<std::uint8_t>> parseWinning(std::string_view text) {
@@ -65,33 +50,18 @@ void writeText(std::ostream& out, const CheckResult& result) {
 }
 
 int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string> file;
-    std::optional<std::string> winText;
-    bool json = false, gathered = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--gathered") {
-            gathered = true;
-        } else if (a == "--win" && i + 1 < args.size()) {
-            winText = args[++i];
-        } else if (a.starts_with("--") || file) {
-            return usage(err);
-        } else {
-            file = a;
-        }
+    const std::optional<GameFileArguments> a = parseGameFileArguments(args, kSyntax, err);
+    if (!a) {
+        return kExitUsage;
     }
-    if (!file || !winText) {
-        return usage(err);
-    }
-    const auto winning = parseWinning(*winText);
+    const std::string winText = *a->option("--win");
+    const auto winning = parseWinning(winText);
     if (!winning) {
-        err << "quintaro-cli: '" << *winText
+        err << "quintaro-cli: '" << winText
             << "' is not a winning column (horse numbers 1..20 joined by /)\n";
         return kExitUsage;
     }
-    const GameType* type = gameOfFile(*file, err);
+    const GameType* type = gameOfFile(a->file, err);
     if (!type) {
         return kExitBadInput;
     }
@@ -100,13 +70,16 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             << " has " << type->races << " races\n";
         return kExitBadInput;
     }
+    const std::optional<double> price = priceOf(*a, *type, err);
+    if (!price) {
+        return kExitUsage;
+    }
 
-    try {
-        CountOutcome counted = countGameFile(*file, *type, *priceOf(std::nullopt, *type));
+    return withCountedGameFile(a->file, *type, *price, err, [&](CountOutcome& counted) {
         JsonWriter w;
         w.beginObject();
         CheckResult result;
-        if (gathered) {
+        if (a->has("--gathered")) {
             const CouponList coupons = Mazema(counted.columns);
             const auto coupon = FindDeltio(coupons, *winning);
             result = gatheredCheckResult(type->name, coupon, *winning);
@@ -127,24 +100,16 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             }
         }
         w.endObject();
-        if (json) {
+        if (a->has("--json")) {
             out << w.str() << "\n";
         } else {
             writeText(out, result);
         }
-        return kExitOk;
-    } catch (const GatheringRefused& e) {
-        err << "quintaro-cli: " << *file << ": " << oneLine(e.what()) << "\n";
-    } catch (const GameFileError& e) {
-        err << "quintaro-cli: " << *file << ": " << e.what() << "\n";
-    } catch (const ConversionError& e) {
-        err << "quintaro-cli: " << *file << ": " << e.what() << "\n";
-    }
-    return kExitBadInput;
+    });
 }
 
 const CommandRegistration registration{
-    {"check", kUsage,
+    {"check", std::string(kSyntax.usage),
      "count a game file and check a winning column against its columns, or find its coupon (--gathered)",
      check}};
 

@@ -3,23 +3,23 @@
 // window's "&ΜΕΤΡΗΜΑ" does. --path names the way through the candidates (the window's, auto, by default);
 // every path gives the same result, so it serves for comparing and timing them.
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
 #include "command.h"
 #include "core/game/counting.h"
-#include "core/game/game_file.h"
-#include "core/game/game_types.h"
-#include "core/settings/column_cost.h"
 #include "core/text/number_text.h"
+#include "game_file_command.h"
 #include "json_writer.h"
 
 namespace quintaro::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "count GAMEFILE [--price P] [--columns] [--json] [--path auto|states|exhaustive]";
+const GameFileSyntax kSyntax{
+    "count GAMEFILE [--price P] [--columns] [--json] [--path auto|states|exhaustive]",
+    {"--json", "--columns"},
+    {"--price", "--path"},
+    {}};
 
 std::optional<CountingPath> parsePath(std::string_view text) {
     if (text == "auto") {
@@ -32,16 +32,6 @@ std::optional<CountingPath> parsePath(std::string_view text) {
         return CountingPath::Exhaustive;
     }
     return std::nullopt;
-}
-
-// A price typed with either "." or "," as its decimal point.
-std::optional<double> parsePrice(std::string text) {
-    for (char& c : text) {
-        if (c == ',') {
-            c = '.';
-        }
-    }
-    return tryParseFloat(text, '.');
 }
 
 void writeJson(std::ostream& out, const GameType& type, const CountOutcome& outcome, bool columns) {
@@ -84,81 +74,33 @@ void writeText(std::ostream& out, const GameType& type, const CountOutcome& outc
 }
 
 int count(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string> file;
-    std::optional<std::string> priceText;
-    bool json = false, columns = false;
-    CountingPath countingPath = CountingPath::Automatic;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--columns") {
-            columns = true;
-        } else if (a == "--price" && i + 1 < args.size()) {
-            priceText = args[++i];
-        } else if (a == "--path" && i + 1 < args.size()) {
-            const auto chosen = parsePath(args[++i]);
-            if (!chosen) {
-                err << "quintaro-cli: '" << args[i]
-                    << "' is not a counting path (auto, states or exhaustive)\n";
-                return kExitUsage;
+    int status = kExitOk;
+    const std::optional<PricedGameFile> f = pricedGameFile(args, kSyntax, err, status);
+    if (!f) {
+        return status;
+    }
+    const std::optional<CountingPath> countingPath = parsePath(f->args.option("--path").value_or("auto"));
+    if (!countingPath) {
+        err << "quintaro-cli: '" << *f->args.option("--path")
+            << "' is not a counting path (auto, states or exhaustive)\n";
+        return kExitUsage;
+    }
+    const GameType& type = *f->game;
+    return withCountedGameFile(
+        f->args.file, type, f->price, err,
+        [&](const CountOutcome& outcome) {
+            if (f->args.has("--json")) {
+                writeJson(out, type, outcome, f->args.has("--columns"));
+            } else {
+                writeText(out, type, outcome, f->args.has("--columns"));
             }
-            countingPath = *chosen;
-        } else if (a.starts_with("--") || file) {
-            err << "quintaro-cli: usage: quintaro-cli " << kUsage << "\n";
-            return kExitUsage;
-        } else {
-            file = a;
-        }
-    }
-    if (!file) {
-        err << "quintaro-cli: usage: quintaro-cli " << kUsage << "\n";
-        return kExitUsage;
-    }
-
-    const std::filesystem::path path(*file);
-    const GameType* type = findGameTypeByExtension(path.extension().string());
-    if (!type) {
-        err << "quintaro-cli: " << *file
-            << ": the extension does not name a game (.sk4, .sk6, .sk9, .tet or .tri)\n";
-        return kExitBadInput;
-    }
-    std::optional<double> price =
-        parsePrice(priceText.value_or(std::string(defaultColumnCostText(type->name))));
-    if (!price) {
-        err << "quintaro-cli: '" << *priceText << "' is not a price\n";
-        return kExitUsage;
-    }
-
-    try {
-        LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
-        rebuildGroupTable(game.selection, game.groups, game.superGroups);
-        CountRequest request;
-        request.game = std::string(type->name);
-        request.selection = std::move(game.selection);
-        request.leastSum = game.leastSum;
-        request.greatestSum = game.greatestSum;
-        request.groups = std::move(game.groups);
-        request.superGroups = std::move(game.superGroups);
-        request.price = *price;
-        request.path = countingPath;
-        const CountOutcome outcome = countColumns(request);
-        if (json) {
-            writeJson(out, *type, outcome, columns);
-        } else {
-            writeText(out, *type, outcome, columns);
-        }
-        return kExitOk;
-    } catch (const GameFileError& e) {
-        err << "quintaro-cli: " << *file << ": " << e.what() << "\n";
-    } catch (const ConversionError& e) {
-        err << "quintaro-cli: " << *file << ": " << e.what() << "\n";
-    }
-    return kExitBadInput;
+        },
+        *countingPath);
 }
 
-const CommandRegistration registration{
-    {"count", kUsage, "count the columns of a game file as the game window's counting does", count}};
+const CommandRegistration registration{{"count", std::string(kSyntax.usage),
+                                        "count the columns of a game file as the game window's counting does",
+                                        count}};
 
 }  // namespace
 }  // namespace quintaro::cli

@@ -286,7 +286,7 @@ TEST_F(GameFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
     }
     EXPECT_EQ(contents(path), before);
 
-    // A target that cannot be replaced: the temporary file goes away again.
+    // A target that cannot be replaced and a missing folder are the game file's file-system errors.
     fs::create_directories(dir_ / "folder.sk4" / "inside");
     EXPECT_THROW(writeGameFile(dir_ / "folder.sk4", skor4()), GameFileError);
     EXPECT_THROW(writeGameFile(dir_ / "missing" / "x.sk4", skor4()), GameFileError);

@@ -6,38 +6,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
-#include "core/game/counting.h"
-#include "core/game/game_file.h"
 #include "core/game/gathering.h"
+#include "support/gathering_games.h"
 #include "support/gathering_oracle.h"
 
 namespace quintaro {
 namespace {
-
-// The kept columns of a game file's counting, as a list of their own (a counting beyond 100 000 keeps the
-// first 100 000).
-ColumnList keptColumns(const std::filesystem::path& path) {
-    const GameType* type = findGameTypeByExtension(path.extension().string());
-    LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
-    rebuildGroupTable(game.selection, game.groups, game.superGroups);
-    CountRequest q;
-    q.game = std::string(type->name);
-    q.selection = std::move(game.selection);
-    q.leastSum = game.leastSum;
-    q.greatestSum = game.greatestSum;
-    q.groups = std::move(game.groups);
-    q.superGroups = std::move(game.superGroups);
-    q.price = 1;
-    const CountOutcome outcome = countColumns(q);
-    ColumnList kept;
-    kept.reset(type->races);
-    for (std::size_t i = 0; i < outcome.columns.stored(); ++i) {
-        kept.append(outcome.columns.horses(i));
-    }
-    return kept;
-}
 
 void expectSameAsTheScan(const char* name, const ColumnList& counted) {
     ColumnList engine = counted;
@@ -52,29 +27,18 @@ void expectSameAsTheScan(const char* name, const ColumnList& counted) {
 TEST(GatheringOffline, DISABLED_OracleAgreesAt100000Columns) {
     const std::filesystem::path dir = std::filesystem::path(QUINTARO_FIXTURES_DIR) / "gathering";
     for (const char* name : {"skor6_100000.sk6", "skor6_over.sk6"}) {
-        const ColumnList counted = keptColumns(dir / name);
+        const ColumnList counted = test::keptColumnsOfGameFile(dir / name);
         ASSERT_EQ(counted.size(), 100000) << name;
         expectSameAsTheScan(name, counted);
     }
     const std::filesystem::path bench = std::filesystem::path(QUINTARO_FIXTURES_DIR) / ".." / ".." / "bench";
-    expectSameAsTheScan("skor6_groups.sk6", keptColumns(bench / "games" / "skor6_groups.sk6"));
+    expectSameAsTheScan("skor6_groups.sk6",
+                        test::keptColumnsOfGameFile(bench / "games" / "skor6_groups.sk6"));
 }
 
 // 40 % of a "ΣΚΟΡ 6" of 9 horses a race, drawn at random: many small coupons, long second stage.
 TEST(GatheringOffline, DISABLED_OracleAgreesOnAFragmentedList) {
-    std::mt19937 rng(6);
-    ColumnList list;
-    list.reset(6);
-    std::vector<std::uint8_t> c(6, 1);
-    while (list.size() < 100000) {
-        if (rng() % 10 < 4) {
-            list.append(c);
-        }
-        for (int r = 5; r >= 0 && ++c[static_cast<std::size_t>(r)] > 9; --r) {
-            c[static_cast<std::size_t>(r)] = 1;
-        }
-    }
-    expectSameAsTheScan("fragmented", list);
+    expectSameAsTheScan("fragmented", test::fragmentedSkor6Columns());
 }
 
 }  // namespace

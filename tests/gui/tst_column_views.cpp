@@ -7,51 +7,23 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/game/race_horses.h"
-#include "core/settings/memory_settings.h"
-#include "gui/app_context.h"
 #include "gui/coupons/column_grid.h"
 #include "gui/coupons/columns_command.h"
-#include "gui/coupons/sel_sth_dlg.h"
-#include "gui/coupons/view_res_dlg.h"
-#include "gui/coupons/view_res_ex_dlg.h"
-#include "gui/game/info_dial_dlg.h"
 #include "gui/platform/qt_text.h"
+#include "support/column_windows.h"
 #include "support/modal_driver.h"
+#include "support/pdf_output.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;
+using test::choose;
 using test::whenModal;
 
 namespace {
 
-// The column windows of a run, with a "ΣΚΟΡ 4" game whose counted columns the test fills directly.
-struct Windows {
-    MemorySettings store;
-    AppContext ctx{store};
-    TSelSthDlg sel;
-    TViewResDlg plain{ctx};
-    TViewResExDlg gathered{ctx};
-    TInfoDialDlg info;
-
-    Windows() {
-        ctx.selSthDlg = &sel;
-        ctx.viewResDlg = &plain;
-        ctx.viewResExDlg = &gathered;
-        ctx.infoDialDlg = &info;
-        ctx.game.Paixnidi = "ΣΚΟΡ 4";
-        ctx.game.Kourses = 4;
-        ctx.game.Sthles.reset(4);
-    }
-
-    void count(const std::vector<std::vector<int>>& columns) {
-        ctx.game.Sthles.reset(4);
-        for (const auto& c : columns) {
-            ctx.game.Sthles.append(std::vector<std::uint8_t>(c.begin(), c.end()));
-        }
-    }
-
+// The column windows with the full system of the races counted.
+struct Windows : test::ColumnWindows {
     void countFullSystem(const std::vector<std::vector<int>>& races) {
         std::vector<std::vector<int>> columns;
         for (int a : races[0])
@@ -63,22 +35,10 @@ struct Windows {
     }
 };
 
-void choose(ColumnsChoice choice) {
-    whenModal<TSelSthDlg>([choice](TSelSthDlg* dlg) {
-        dlg->select(choice);
-        dlg->okButton()->click();
-    });
-}
-
 QString amount(const char* text) {
     QString out = QString::fromUtf8(text);
     out.replace(QLatin1Char('.'), QChar::fromLatin1(decimalSeparator()));
     return out;
-}
-
-bool isPdf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-" && file.size() > 1000;
 }
 
 }  // namespace
@@ -152,7 +112,7 @@ void TestColumnViews::plainListShowsTheColumnsAndPrints() {
     QVERIFY(shown);
     QVERIFY(dialogs.unexpected.isEmpty());
     QVERIFY(dialogs.messages().isEmpty());
-    QVERIFY(isPdf(pdf));
+    QVERIFY(test::readPdfPages(pdf).allDrawText());
 }
 
 void TestColumnViews::cancelOrNoCountingChangesNothing() {
@@ -199,7 +159,7 @@ void TestColumnViews::gatheredColumnsShowCouponsAndPrint() {
     showColumns(w.ctx, 24);
     QVERIFY(shown);
     QVERIFY(dialogs.unexpected.isEmpty());
-    QVERIFY(isPdf(pdf));
+    QVERIFY(test::readPdfPages(pdf).allDrawText());
     for (std::size_t i = 0; i < w.ctx.game.Sthles.stored(); ++i) {
         QVERIFY(w.ctx.game.Sthles.marked(i));
     }

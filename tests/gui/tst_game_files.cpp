@@ -29,23 +29,16 @@
 #include "gui/platform/qt_text.h"
 #include "gui/shell/main_frm.h"
 #include "gui/shell/paixn_type_dlg.h"
+#include "support/game_driving.h"
+#include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
-#include "support/when_modal.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;
+using test::clickCell;
+using test::pushButton;
 
 namespace {
-
-void click(CellGrid* grid, int column, int row) {
-    const QRect rect = grid->visualRect(grid->model()->index(row, column));
-    QVERIFY2(rect.isValid(), "cell is not on screen");
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-QPushButton* pushButton(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(QString::fromLatin1(name));
-}
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -114,7 +107,9 @@ private:
         return QDir(programPath(QStringLiteral("Qnt"))).filePath(name);
     }
 
-    bool withEditor(const std::function<void()>& action, const std::function<void(TEpilogesDlg&)>& script);
+    bool withEditor(const std::function<void()>& action, const std::function<void(TEpilogesDlg&)>& script) {
+        return test::withEditor(*ctx_, action, script);
+    }
     void play(const GameSpec& spec);
     void save(const QString& path);
     void load(const QString& path);
@@ -160,30 +155,11 @@ void TestGameFiles::stopProgram() {
     store_.reset();
 }
 
-bool TestGameFiles::withEditor(const std::function<void()>& action,
-                               const std::function<void(TEpilogesDlg&)>& script) {
-    bool opened = false;
-    QTimer::singleShot(0, this, [&] {
-        TEpilogesDlg* editor = ctx_->epilogesDlg;
-        if (QApplication::activeModalWidget() != editor) {
-            return;
-        }
-        opened = true;
-        script(*editor);
-        if (editor->isVisible()) {
-            editor->reject();
-        }
-    });
-    action();
-    QCoreApplication::processEvents();
-    return opened;
-}
-
 void TestGameFiles::play(const GameSpec& spec) {
     main_->gameAction(spec.game)->trigger();
     for (std::size_t r = 0; r < spec.races.size(); ++r) {
         for (int horse : spec.races[r]) {
-            click(newGame().horseGrid(), horse, static_cast<int>(r) + 1);
+            clickCell(newGame().horseGrid(), horse, static_cast<int>(r) + 1);
         }
     }
     newGame().meetingBox()->setCurrentText(qs(spec.meeting.meeting));
@@ -200,7 +176,7 @@ void TestGameFiles::play(const GameSpec& spec) {
             },
             [&](TEpilogesDlg& editor) {
                 for (const auto& [column, race] : basic.clicks) {
-                    click(editor.grid(), column, race);
+                    clickCell(editor.grid(), column, race);
                 }
                 editor.fromField()->setText(basic.from);
                 editor.toField()->setText(basic.to);

@@ -30,22 +30,16 @@
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
 #include "gui/shell/main_frm.h"
+#include "support/game_driving.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;
+using test::cellText;
+using test::clickCell;
+using test::pushButton;
 
 namespace {
-
-QString cellText(CellGrid* grid, int column, int row) {
-    return grid->model()->index(row, column).data().toString();
-}
-
-void click(CellGrid* grid, int column, int row, Qt::MouseButton button = Qt::LeftButton) {
-    const QRect rect = grid->visualRect(grid->model()->index(row, column));
-    QVERIFY2(rect.isValid(), "cell is not on screen");
-    QTest::mouseClick(grid->viewport(), button, {}, rect.center());
-}
 
 // The line edit in which a cell of the grid is being typed, if any.
 QLineEdit* cellEditor(CellGrid* grid) {
@@ -55,10 +49,6 @@ QLineEdit* cellEditor(CellGrid* grid) {
         }
     }
     return nullptr;
-}
-
-QPushButton* pushButton(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
 std::vector<std::vector<std::string>> rows(const LimitTable& table) {
@@ -101,12 +91,12 @@ private:
 
     void choose(std::string_view name) { main_->gameAction(name)->trigger(); }
 
+    bool withEditor(const std::function<void()>& action, const std::function<void(TEpilogesDlg&)>& script) {
+        return test::withEditor(*ctx_, action, script);
+    }
+
     // Clicks the horses of each race in the new-game dialog's grid.
     void mark(const std::vector<std::vector<int>>& races);
-
-    // Runs `script` on the basic editor if the action opens it (the editor is then closed as cancelled
-    // if the script left it open); returns whether it opened.
-    bool withEditor(const std::function<void()>& action, const std::function<void(TEpilogesDlg&)>& script);
 
     // Marks the horses, presses "&ΠΑΙΧΝΙΔΙ" and enters basic 1 with the given choices (editor cells as
     // (horse entry column, race)), bounds and group.
@@ -141,28 +131,9 @@ void TestGameWindows::cleanup() {
 void TestGameWindows::mark(const std::vector<std::vector<int>>& races) {
     for (std::size_t r = 0; r < races.size(); ++r) {
         for (int horse : races[r]) {
-            click(newGame().horseGrid(), horse, static_cast<int>(r) + 1);
+            clickCell(newGame().horseGrid(), horse, static_cast<int>(r) + 1);
         }
     }
-}
-
-bool TestGameWindows::withEditor(const std::function<void()>& action,
-                                 const std::function<void(TEpilogesDlg&)>& script) {
-    bool opened = false;
-    QTimer::singleShot(0, this, [&] {
-        TEpilogesDlg* editor = ctx_->epilogesDlg;
-        if (QApplication::activeModalWidget() != editor) {
-            return;
-        }
-        opened = true;
-        script(*editor);
-        if (editor->isVisible()) {
-            editor->reject();
-        }
-    });
-    action();
-    QCoreApplication::processEvents();
-    return opened;
 }
 
 void TestGameWindows::startGame(std::string_view name, const std::vector<std::vector<int>>& races,
@@ -174,7 +145,7 @@ void TestGameWindows::startGame(std::string_view name, const std::vector<std::ve
         withEditor([&] { QTest::mouseClick(pushButton(&newGame(), "BtnPaixnidi"), Qt::LeftButton); },
                    [&](TEpilogesDlg& editor) {
                        for (const auto& [column, race] : basicCells) {
-                           click(editor.grid(), column, race);
+                           clickCell(editor.grid(), column, race);
                        }
                        editor.fromField()->setText(from);
                        editor.toField()->setText(to);
@@ -196,7 +167,7 @@ void TestGameWindows::typicalGameFromTheMenuToTheCounting() {
     QCOMPARE(horses->columnWidth(20), 25);
 
     // Horse 1 in every race by its header, then the others race by race.
-    click(horses, 1, 0);
+    clickCell(horses, 1, 0);
     mark({{2, 3}, {2}, {3}, {4}});
 
     // "&ΠΑΙΧΝΙΔΙ" shows the game window and opens basic 1: horse 1 in every race by its header, 3 to 4 hits.
@@ -206,7 +177,7 @@ void TestGameWindows::typicalGameFromTheMenuToTheCounting() {
                    [&](TEpilogesDlg& editor) {
                        caption = editor.windowTitle();
                        racesLabel = editor.racesLabel()->text();
-                       click(editor.grid(), 1, 0);
+                       clickCell(editor.grid(), 1, 0);
                        QTest::keyClicks(editor.fromField(), QStringLiteral("3"));
                        QTest::keyClicks(editor.toField(), QStringLiteral("4"));
                        QTest::mouseClick(pushButton(&editor, "BtnOK"), Qt::LeftButton);
@@ -237,9 +208,9 @@ void TestGameWindows::typicalGameFromTheMenuToTheCounting() {
     QVERIFY(withEditor([&] { QTest::mouseClick(pushButton(&game(), "BtnPlus"), Qt::LeftButton); },
                        [&](TEpilogesDlg& editor) {
                            QCOMPARE(editor.windowTitle(), QStringLiteral("ΕΙΣΑΓΩΓΗ ΝΕΑΣ ΒΑΣΙΚΗΣ 2"));
-                           click(editor.grid(), 2, 1);
-                           click(editor.grid(), 2, 2);
-                           click(editor.grid(), 3, 3);
+                           clickCell(editor.grid(), 2, 1);
+                           clickCell(editor.grid(), 2, 2);
+                           clickCell(editor.grid(), 3, 3);
                            editor.fromField()->setText(QStringLiteral("1"));
                            editor.toField()->setText(QStringLiteral("2"));
                            editor.groupField()->setText(QStringLiteral("2"));
@@ -336,9 +307,9 @@ void TestGameWindows::newGameDialogKeysMarksAndRefusal() {
     QVERIFY(dialog.isVisible());
 
     // The header of horse 7 twice leaves every race as it was.
-    click(dialog.horseGrid(), 7, 2);
-    click(dialog.horseGrid(), 7, 0);
-    click(dialog.horseGrid(), 7, 0);
+    clickCell(dialog.horseGrid(), 7, 2);
+    clickCell(dialog.horseGrid(), 7, 0);
+    clickCell(dialog.horseGrid(), 7, 0);
     QVERIFY(dialog.marks().marked(2, 7));
     QVERIFY(!dialog.marks().marked(1, 7));
 
@@ -352,7 +323,7 @@ void TestGameWindows::newGameDialogKeysMarksAndRefusal() {
     QVERIFY(!game().isVisible());
 
     // With the sixth race marked the game starts; a cancelled entry of basic 1 leaves it 30 pixels wide.
-    click(dialog.horseGrid(), 1, 6);
+    clickCell(dialog.horseGrid(), 1, 6);
     QVERIFY(withEditor([&] { QTest::mouseClick(pushButton(&dialog, "BtnPaixnidi"), Qt::LeftButton); },
                        [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
     QCOMPARE(ctx_->game.Aloga[0].text(), std::string("3,12"));
@@ -380,7 +351,7 @@ void TestGameWindows::editorClicksOddEvenButtonsAndHeaders() {
     CellGrid* sgrd = game().grid();
     QCOMPARE(cellText(sgrd, 2, 1), QStringLiteral("2"));
 
-    QVERIFY(withEditor([&] { click(sgrd, 2, 0); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 2, 0); },
                        [&](TEpilogesDlg& editor) {
                            QCOMPARE(editor.grid()->model()->columnCount(), 6);
                            QCOMPARE(cellText(editor.grid(), 5, 0), QStringLiteral("9"));
@@ -388,9 +359,9 @@ void TestGameWindows::editorClicksOddEvenButtonsAndHeaders() {
                            QTest::mouseClick(editor.parityButton(Parity::Odd, 3), Qt::LeftButton);
                            QVERIFY(editor.parityButton(Parity::Odd, 3)->isChecked());
                            QTest::mouseClick(editor.parityButton(Parity::Even, 4), Qt::LeftButton);
-                           click(editor.grid(), 5, 0);  // horse 9: race 2 alone
-                           click(editor.grid(), 5, 1);  // not in race 1: nothing
-                           click(editor.grid(), 4, 1);  // horse 4 in race 1
+                           clickCell(editor.grid(), 5, 0);  // horse 9: race 2 alone
+                           clickCell(editor.grid(), 5, 1);  // not in race 1: nothing
+                           clickCell(editor.grid(), 4, 1);  // horse 4 in race 1
                            editor.fromField()->setText(QStringLiteral("1"));
                            editor.toField()->setText(QStringLiteral("3"));
                            editor.BtnOKClick();
@@ -402,13 +373,13 @@ void TestGameWindows::editorClicksOddEvenButtonsAndHeaders() {
     QCOMPARE(cellText(sgrd, 2, 5), QString());
 
     // The buttons keep their state; pressing "M" of race 3 again clears its odd horses.
-    QVERIFY(withEditor([&] { click(sgrd, 2, 1); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 2, 1); },
                        [&](TEpilogesDlg& editor) {
                            QVERIFY(editor.parityButton(Parity::Odd, 3)->isChecked());
                            QVERIFY(editor.parityButton(Parity::Even, 4)->isChecked());
                            QVERIFY(!editor.parityButton(Parity::Odd, 1)->isChecked());
-                           click(editor.grid(), 1, 3);
-                           click(editor.grid(), 2, 3);
+                           clickCell(editor.grid(), 1, 3);
+                           clickCell(editor.grid(), 2, 3);
                            QTest::mouseClick(editor.parityButton(Parity::Odd, 3), Qt::LeftButton);
                            QCOMPARE(editor.model().raceTexts()[2], std::string("2"));
                            editor.fromField()->setText(QStringLiteral("1"));
@@ -423,7 +394,7 @@ void TestGameWindows::editorAcceptMessagesBoundsAndCancel() {
     dialogs_->shown.clear();
     CellGrid* sgrd = game().grid();
 
-    QVERIFY(withEditor([&] { click(sgrd, 2, 1); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 2, 1); },
                        [&](TEpilogesDlg& editor) {
                            editor.fromField()->setText(QStringLiteral("1"));
                            editor.toField()->setText(QStringLiteral("2"));
@@ -431,7 +402,7 @@ void TestGameWindows::editorAcceptMessagesBoundsAndCancel() {
                            QCOMPARE(dialogs_->messages().last(), QStringLiteral("Δεν έχετε επιλέξει άλογα!"));
                            QVERIFY(editor.isVisible());
 
-                           click(editor.grid(), 2, 4);
+                           clickCell(editor.grid(), 2, 4);
                            editor.fromField()->clear();
                            editor.BtnOKClick();
                            QCOMPARE(dialogs_->messages().last(),
@@ -468,7 +439,7 @@ void TestGameWindows::editorAcceptMessagesBoundsAndCancel() {
 
     // A cancelled correction does not touch the width.
     sgrd->setKeptColumnWidth(2, 44);
-    QVERIFY(withEditor([&] { click(sgrd, 2, 1, Qt::RightButton); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 2, 1, Qt::RightButton); },
                        [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
     QCOMPARE(sgrd->columnWidth(2), 44);
 }
@@ -479,7 +450,7 @@ void TestGameWindows::correctionChangingTheGroupAdjustsTheLimitsOnce() {
     for (int basic = 0; basic < 2; ++basic) {
         QVERIFY(withEditor([&] { game().BtnPlusClick(); },
                            [&](TEpilogesDlg& editor) {
-                               click(editor.grid(), 2, 2);
+                               clickCell(editor.grid(), 2, 2);
                                editor.fromField()->setText(QStringLiteral("1"));
                                editor.toField()->setText(QStringLiteral("1"));
                                editor.BtnOKClick();
@@ -489,7 +460,7 @@ void TestGameWindows::correctionChangingTheGroupAdjustsTheLimitsOnce() {
     QCOMPARE(rows(ctx_->groups), (Rows{{"0", "3", "3", "3", "0"}}));
 
     // Basic 3 moves from group 0 to group 1.
-    QVERIFY(withEditor([&] { click(sgrd, 4, 1, Qt::RightButton); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 4, 1, Qt::RightButton); },
                        [&](TEpilogesDlg& editor) {
                            QCOMPARE(editor.windowTitle(), QStringLiteral("ΔΙΟΡΘΩΣΗ ΒΑΣΙΚΗΣ 3"));
                            QCOMPARE(editor.fromField()->text(), QStringLiteral("1"));
@@ -500,7 +471,7 @@ void TestGameWindows::correctionChangingTheGroupAdjustsTheLimitsOnce() {
     QCOMPARE(cellText(sgrd, 4, 7), QStringLiteral("1"));
 
     // A cancelled opening changes nothing; the next rebuild counts the basics again.
-    QVERIFY(withEditor([&] { click(sgrd, 3, 1, Qt::RightButton); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 3, 1, Qt::RightButton); },
                        [&](TEpilogesDlg& editor) {
                            editor.groupField()->setText(QStringLiteral("1"));
                            editor.BtnCancelClick();
@@ -517,7 +488,7 @@ void TestGameWindows::deleteRenumbersAndClearingEmptiesTheBasics() {
     for (int horse = 1; horse <= 3; ++horse) {
         QVERIFY(withEditor([&] { game().BtnPlusClick(); },
                            [&](TEpilogesDlg& editor) {
-                               click(editor.grid(), horse == 3 ? 1 : 2, horse);
+                               clickCell(editor.grid(), horse == 3 ? 1 : 2, horse);
                                editor.fromField()->setText(QString::number(horse));
                                editor.toField()->setText(QStringLiteral("4"));
                                editor.BtnOKClick();
@@ -528,7 +499,8 @@ void TestGameWindows::deleteRenumbersAndClearingEmptiesTheBasics() {
 
     // "&ΔΙΑΓΡΑΦΗ ΟΡΟΥ" on basic 2, confirmed: the others are renumbered 1, 2, 3.
     dialogs_->answerYes();
-    QVERIFY(withEditor([&] { click(sgrd, 3, 0); }, [](TEpilogesDlg& editor) { editor.BtnDeleteClick(); }));
+    QVERIFY(
+        withEditor([&] { clickCell(sgrd, 3, 0); }, [](TEpilogesDlg& editor) { editor.BtnDeleteClick(); }));
     QCOMPARE(dialogs_->shown.last().caption, QStringLiteral("ΠΡΟΕΙΔΟΠΟΙΗΣΗ"));
     QCOMPARE(dialogs_->shown.last().text, QStringLiteral("Θα διαγράψω τη βασική 2. Να προχωρήσω;"));
     QCOMPARE(sgrd->model()->columnCount(), 5);
@@ -539,7 +511,8 @@ void TestGameWindows::deleteRenumbersAndClearingEmptiesTheBasics() {
 
     // Declined: the basic keeps what the editor wrote, and its bounds (the empty fields are not written).
     dialogs_->answerNo();
-    QVERIFY(withEditor([&] { click(sgrd, 2, 1); }, [](TEpilogesDlg& editor) { editor.BtnDeleteClick(); }));
+    QVERIFY(
+        withEditor([&] { clickCell(sgrd, 2, 1); }, [](TEpilogesDlg& editor) { editor.BtnDeleteClick(); }));
     QCOMPARE(sgrd->model()->columnCount(), 5);
     QCOMPARE(cellText(sgrd, 2, 1), QString());
     QCOMPARE(cellText(sgrd, 2, 5), QStringLiteral("1"));
@@ -570,7 +543,7 @@ void TestGameWindows::rightClickDoesNothingBeforeTheEditorWasFilled() {
     startGame("ΣΚΟΡ 4", {{1, 2}, {1, 2}, {1, 2}, {1, 2}}, {{1, 1}, {2, 2}}, QStringLiteral("1"),
               QStringLiteral("2"));
     CellGrid* sgrd = game().grid();
-    QVERIFY(withEditor([&] { click(sgrd, 2, 2, Qt::RightButton); },
+    QVERIFY(withEditor([&] { clickCell(sgrd, 2, 2, Qt::RightButton); },
                        [](TEpilogesDlg& editor) {
                            QCOMPARE(editor.windowTitle(), QStringLiteral("ΔΙΟΡΘΩΣΗ ΒΑΣΙΚΗΣ 1"));
                            QCOMPARE(editor.model().raceTexts()[0], std::string("1"));
@@ -578,7 +551,7 @@ void TestGameWindows::rightClickDoesNothingBeforeTheEditorWasFilled() {
                        }));
 
     // Horse 3 joins every race while the game window is open: the basics stay, the horses change.
-    click(newGame().horseGrid(), 3, 0);
+    clickCell(newGame().horseGrid(), 3, 0);
     QVERIFY(!withEditor([&] { newGame().BtnPaixnidiClick(); }, [](TEpilogesDlg&) {}));
     QCOMPARE(cellText(sgrd, 1, 1), QStringLiteral("1,2,3"));
     QCOMPARE(cellText(sgrd, 2, 1), QStringLiteral("1"));
@@ -586,11 +559,12 @@ void TestGameWindows::rightClickDoesNothingBeforeTheEditorWasFilled() {
     QCOMPARE(game().sumTo()->text(), QStringLiteral("12"));
 
     // The editor was filled for two horses: the right click does nothing until a left click refills it.
-    QVERIFY(!withEditor([&] { click(sgrd, 2, 1, Qt::RightButton); }, [](TEpilogesDlg&) {}));
-    QVERIFY(!withEditor([&] { click(sgrd, 2, 6); }, [](TEpilogesDlg&) {}));  // the bounds' rows
-    QVERIFY(!withEditor([&] { click(sgrd, 1, 1); }, [](TEpilogesDlg&) {}));  // the horses column
-    QVERIFY(withEditor([&] { click(sgrd, 2, 1); }, [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
-    QVERIFY(withEditor([&] { click(sgrd, 2, 1, Qt::RightButton); },
+    QVERIFY(!withEditor([&] { clickCell(sgrd, 2, 1, Qt::RightButton); }, [](TEpilogesDlg&) {}));
+    QVERIFY(!withEditor([&] { clickCell(sgrd, 2, 6); }, [](TEpilogesDlg&) {}));  // the bounds' rows
+    QVERIFY(!withEditor([&] { clickCell(sgrd, 1, 1); }, [](TEpilogesDlg&) {}));  // the horses column
+    QVERIFY(
+        withEditor([&] { clickCell(sgrd, 2, 1); }, [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
+    QVERIFY(withEditor([&] { clickCell(sgrd, 2, 1, Qt::RightButton); },
                        [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));
 }
 
@@ -659,7 +633,7 @@ void TestGameWindows::groupDialogsTypingEnterAndConversionError() {
 void TestGameWindows::countingCanBeStoppedAndKeepsNoColumns() {
     choose("ΣΚΟΡ 9");
     for (int horse = 1; horse <= 20; ++horse) {
-        click(newGame().horseGrid(), horse, 0);
+        clickCell(newGame().horseGrid(), horse, 0);
     }
     QVERIFY(withEditor([&] { newGame().BtnPaixnidiClick(); },
                        [](TEpilogesDlg& editor) { editor.BtnCancelClick(); }));

@@ -17,8 +17,8 @@
 #include "gui/shell/main_frm.h"
 #include "gui/shell/splash.h"
 #include "gui/shell/tips_dlg.h"
+#include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
-#include "support/when_modal.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;

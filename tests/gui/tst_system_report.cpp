@@ -1,6 +1,5 @@
 // The system report printed through its entry point on a PDF printer chosen in the (scripted) print dialog.
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -9,6 +8,7 @@
 #include "core/settings/memory_settings.h"
 #include "gui/app_context.h"
 #include "gui/game/system_report_print.h"
+#include "support/pdf_output.h"
 #include "support/scripted_dialogs.h"
 
 using namespace quintaro;
@@ -20,19 +20,6 @@ class TestSystemReport : public QObject {
 private slots:
     void cancelPrintsNothingAndConfirmPrintsEveryPage();
 };
-
-namespace {
-
-int pdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    const QString text = QString::fromLatin1(file.readAll());
-    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-}  // namespace
 
 void TestSystemReport::cancelPrintsNothingAndConfirmPrintsEveryPage() {
     test::ScriptedDialogs dialogs;
@@ -81,7 +68,9 @@ void TestSystemReport::cancelPrintsNothingAndConfirmPrintsEveryPage() {
     QVERIFY(printSystemReport(&window, ctx, request));
     QVERIFY(window.isEnabled());
     QVERIFY(disabledWhilePrinting);
-    QVERIFY(pdfPages(pdf) >= 2);
+    const test::PdfPages pages = test::readPdfPages(pdf);
+    QVERIFY(pages.pages >= 2);
+    QVERIFY(pages.allDrawText());
     QVERIFY(dialogs.messages().isEmpty());
     if (const QByteArray keep = qgetenv("QUINTARO_KEEP_PRINTS"); !keep.isEmpty()) {
         QFile::copy(pdf, QString::fromLocal8Bit(keep) + QStringLiteral("/system_report.pdf"));

@@ -16,8 +16,8 @@
 #include "gui/shell/main_frm.h"
 #include "gui/tools/katoxos_dlg.h"
 #include "gui/tools/rythmiseis_dlg.h"
+#include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
-#include "support/when_modal.h"
 
 using namespace quintaro;
 using namespace quintaro::gui;

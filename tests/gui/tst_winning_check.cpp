@@ -7,14 +7,8 @@
 #include <QtTest>
 
 #include "core/game/race_horses.h"
-#include "core/settings/memory_settings.h"
-#include "gui/app_context.h"
-#include "gui/coupons/sel_sth_dlg.h"
-#include "gui/coupons/view_res_dlg.h"
-#include "gui/coupons/view_res_ex_dlg.h"
-#include "gui/game/dialogh_sel_dlg.h"
-#include "gui/game/info_dial_dlg.h"
 #include "gui/game/winning_check_command.h"
+#include "support/column_windows.h"
 #include "support/modal_driver.h"
 #include "support/scripted_dialogs.h"
 
@@ -25,29 +19,12 @@ using test::whenModal;
 namespace {
 
 // A "ΣΚΟΡ 4" game with the horses 1 and 2 in every race, counted to the columns 1,1,1,1 and 1,1,1,2.
-struct Windows {
-    MemorySettings store;
-    AppContext ctx{store};
-    TSelSthDlg sel;
-    TViewResDlg plain{ctx};
-    TViewResExDlg gathered{ctx};
-    TDialoghSelDlg entry;
-    TInfoDialDlg info;
-
+struct Windows : test::ColumnWindows {
     Windows() {
-        ctx.selSthDlg = &sel;
-        ctx.viewResDlg = &plain;
-        ctx.viewResExDlg = &gathered;
-        ctx.dialoghSelDlg = &entry;
-        ctx.infoDialDlg = &info;
         CurrentGame& g = ctx.game;
-        g.Paixnidi = "ΣΚΟΡ 4";
-        g.Kourses = 4;
         g.Aloga = aTAloga(4, makeRace({1, 2}));
         g.DiakritaAloga = distinctHorses(g.Aloga);
-        g.Sthles.reset(4);
-        g.Sthles.append(std::vector<std::uint8_t>{1, 1, 1, 1});
-        g.Sthles.append(std::vector<std::uint8_t>{1, 1, 1, 2});
+        count({{1, 1, 1, 1}, {1, 1, 1, 2}});
     }
 };
 
@@ -82,6 +59,20 @@ void readResult(Shown& out) {
         out = {true, dlg->showsWin(), dlg->message(), dlg->winningLine(), dlg->secondLine()};
         dlg->okButton()->click();
     });
+}
+
+// Runs the check and tells whether the result window appeared (it would within half a second).
+bool runShowsAResult(AppContext& ctx) {
+    bool shown = false;
+    whenModal<TInfoDialDlg>(
+        [&](TInfoDialDlg* dlg) {
+            shown = true;
+            dlg->reject();
+        },
+        500);
+    runWinningCheck(ctx);
+    QTest::qWait(600);
+    return shown;
 }
 
 }  // namespace
@@ -219,16 +210,7 @@ void TestWinningCheck::noCountingOrCancelStops() {
     // Cancelling the choice stops before any result.
     enterWinning({1, 1, 1, 1});
     whenModal<TSelSthDlg>([](TSelSthDlg* dlg) { dlg->cancelButton()->click(); });
-    bool resultShown = false;
-    whenModal<TInfoDialDlg>(
-        [&](TInfoDialDlg* dlg) {
-            resultShown = true;
-            dlg->reject();
-        },
-        500);
-    runWinningCheck(w.ctx);
-    QTest::qWait(600);
-    QVERIFY(!resultShown);
+    QVERIFY(!runShowsAResult(w.ctx));
 
     w.ctx.game.Sthles.reset(4);
     runWinningCheck(w.ctx);
@@ -244,18 +226,9 @@ void TestWinningCheck::gatheredCheckRefusesAPartOfASystem() {
         w.ctx.game.Sthles.append(std::vector<std::uint8_t>{1, 1, 1, h});
     }
     w.ctx.game.Sthles.append(std::vector<std::uint8_t>{2, 2, 2, 2});
-    bool resultShown = false;
     enterWinning({1, 1, 1, 2});
     chooseForCheck(ColumnsChoice::Gathered);
-    whenModal<TInfoDialDlg>(
-        [&](TInfoDialDlg* dlg) {
-            resultShown = true;
-            dlg->reject();
-        },
-        500);
-    runWinningCheck(w.ctx);
-    QTest::qWait(600);
-    QVERIFY(!resultShown);
+    QVERIFY(!runShowsAResult(w.ctx));
     QCOMPARE(dialogs.messages().size(), 1);
     QVERIFY(dialogs.messages().first().startsWith(QStringLiteral("Το σύστημα έχει 3 στήλες")));
     QVERIFY(!w.gathered.searchMode());

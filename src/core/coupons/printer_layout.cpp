@@ -7,8 +7,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <system_error>
 
+#include "core/files/atomic_write.h"
+#include "core/files/utf8_path.h"
 #include "core/text/cp1253.h"
 #include "core/text/number_text.h"
 #include "core/text/utf8.h"
@@ -251,15 +252,6 @@ PrinterLayout decodeLayout(FormKind kind, std::string_view bytes) {
     return l;
 }
 
-std::filesystem::path utf8Path(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string pathUtf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 std::filesystem::path layoutFilePath(const std::filesystem::path& folder, std::string_view name) {
     return folder / utf8Path(std::string(trimmed(name)) + std::string(kLayoutExtension));
 }
@@ -289,26 +281,7 @@ PrinterLayout readLayoutFile(const std::filesystem::path& file, FormKind kind) {
 }
 
 void writeLayoutFile(const std::filesystem::path& file, const PrinterLayout& layout) {
-    const std::string bytes = encodeLayout(layout);
-    std::filesystem::path temporary = file;
-    temporary += ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw std::runtime_error("cannot write " + pathUtf8(temporary));
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw std::runtime_error("cannot replace " + pathUtf8(file) + ": " + error.message());
-    }
+    writeFileAtomically(file, encodeLayout(layout));
 }
 
 LayoutListing listLayouts(const std::filesystem::path& folder, FormKind kind) {

@@ -98,11 +98,6 @@ std::string encodeLayout(const PrinterLayout& layout);
 // as the capacity; a byte the code page leaves undefined reads as U+FFFD.
 PrinterLayout decodeLayout(FormKind kind, std::string_view bytes);
 
-// A path from UTF-8 text.
-std::filesystem::path utf8Path(std::string_view text);
-// The UTF-8 text of a path.
-std::string pathUtf8(const std::filesystem::path& path);
-
 // The file of a layout name in a folder: folder / "<name trimmed>.fpr".
 std::filesystem::path layoutFilePath(const std::filesystem::path& folder, std::string_view name);
 
@@ -114,9 +109,8 @@ bool isValidLayoutName(std::string_view name);
 // Reads a layout file. Throws LayoutFileDamaged when it cannot be read or is shorter than one record.
 PrinterLayout readLayoutFile(const std::filesystem::path& file, FormKind kind);
 
-// Writes the layout as the whole content of the file: into a temporary file beside it first, renamed over
-// the file at the end, so a failed write leaves the earlier file as it was. Throws LayoutEncodeError or
-// std::runtime_error.
+// Writes the layout as the whole content of the file, through writeFileAtomically: a failed write leaves the
+// earlier file as it was. Throws LayoutEncodeError (nothing written) or AtomicWriteError.
 void writeLayoutFile(const std::filesystem::path& file, const PrinterLayout& layout);
 
 // The layout list of a folder, as the layout window fills it.

@@ -5,22 +5,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/utf8_path.h"
+
 namespace quintaro {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path pathOf(const std::string& utf8) {
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-std::string utf8Of(const fs::path& path) {
-    const std::u8string s = path.u8string();
-    return std::string(reinterpret_cast<const char*>(s.data()), s.size());
-}
-
 bool sameExtension(const fs::path& file, std::string_view extension) {
-    std::string ext = utf8Of(file.extension());
+    std::string ext = pathUtf8(file.extension());
     if (ext.empty() || ext.front() != '.') {
         return false;
     }
@@ -40,7 +33,7 @@ std::string shortenedGameFileName(std::string_view fileName) {
 std::vector<ListedGameFile> listGameFiles(const std::string& folder, std::string_view extension) {
     std::vector<ListedGameFile> out;
     std::error_code ec;
-    fs::directory_iterator it(pathOf(folder), ec);
+    fs::directory_iterator it(utf8Path(folder), ec);
     if (ec) {
         return out;
     }
@@ -49,7 +42,7 @@ std::vector<ListedGameFile> listGameFiles(const std::string& folder, std::string
         if (entry.is_directory(typeError) || !sameExtension(entry.path(), extension)) {
             continue;
         }
-        const std::string name = utf8Of(entry.path().filename());
+        const std::string name = pathUtf8(entry.path().filename());
         out.push_back({shortenedGameFileName(name), name});
     }
     std::sort(out.begin(), out.end(),
@@ -61,12 +54,12 @@ int deleteGameFiles(const std::string& folder, const std::vector<std::string>& f
     int deleted = 0;
     for (const std::string& name : fileNames) {
         // Only plain names inside the folder: a name that reaches elsewhere is not ours to delete.
-        const fs::path relative = pathOf(name);
+        const fs::path relative = utf8Path(name);
         if (relative.empty() || relative.has_parent_path() || relative == "." || relative == "..") {
             continue;
         }
         std::error_code ec;
-        if (fs::remove(pathOf(folder) / relative, ec) && !ec) {
+        if (fs::remove(utf8Path(folder) / relative, ec) && !ec) {
             ++deleted;
         }
     }

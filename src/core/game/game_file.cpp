@@ -1,11 +1,11 @@
 #include "core/game/game_file.h"
 
 #include <algorithm>
-#include <atomic>
 #include <fstream>
 #include <iterator>
-#include <random>
 
+#include "core/files/atomic_write.h"
+#include "core/files/utf8_path.h"
 #include "core/game/game_types.h"
 #include "core/text/cp1253.h"
 #include "core/text/number_text.h"
@@ -127,11 +127,6 @@ std::uint16_t storable16(std::string_view cell, const char* what) {
             std::string("the ") + what + " " + std::to_string(value) + " does not fit a game file");
     }
     return static_cast<std::uint16_t>(value);
-}
-
-std::string pathText(const std::filesystem::path& path) {
-    const std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
 }
 
 }  // namespace
@@ -289,45 +284,24 @@ GameFile decodeGameFile(std::string_view bytes, int races) {
 
 void writeGameFile(const std::filesystem::path& path, const GameFile& game) {
     GameFile named = game;
-    named.fileName = pathText(path.filename());
+    named.fileName = pathUtf8(path.filename());
     const std::string bytes = encodeGameFile(named);
 
-    // A name of our own beside the target, so that the rename stays within one folder.
-    static std::atomic<unsigned> counter{0};
-    const unsigned tag = std::random_device{}() ^ counter.fetch_add(1);
-    std::filesystem::path temp = path;
-    temp += ".tmp" + std::to_string(tag);
-    auto fail = [&](const std::string& why) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw GameFileError(GameFileError::Kind::FileSystem, "cannot write " + pathText(path) + ": " + why);
-    };
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            fail("the folder cannot be written to");
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fail("the disk refused the data");
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        fail(ec.message());
+    try {
+        writeFileAtomically(path, bytes);
+    } catch (const AtomicWriteError& e) {
+        throw GameFileError(GameFileError::Kind::FileSystem, e.what());
     }
 }
 
 GameFile readGameFile(const std::filesystem::path& path, int races) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw GameFileError(GameFileError::Kind::FileSystem, "cannot open " + pathText(path));
+        throw GameFileError(GameFileError::Kind::FileSystem, "cannot open " + pathUtf8(path));
     }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) {
-        throw GameFileError(GameFileError::Kind::FileSystem, "cannot read " + pathText(path));
+        throw GameFileError(GameFileError::Kind::FileSystem, "cannot read " + pathUtf8(path));
     }
     return decodeGameFile(bytes, races);
 }

@@ -4,6 +4,7 @@
 #include <QPrinterInfo>
 #include <exception>
 
+#include "core/files/utf8_path.h"
 #include "gui/platform/app_paths.h"
 #include "gui/platform/print_painter.h"
 #include "gui/platform/qt_text.h"
@@ -50,7 +51,7 @@ bool printCouponForm(coupons::FormKind kind, const coupons::CouponFormContent& c
     try {
         // Every form reads the default layout afresh: a layout saved meanwhile applies to the next form.
         const std::filesystem::path file =
-            coupons::layoutFilePath(coupons::utf8Path(us(layoutFolder(kind))), coupons::kDefaultLayoutName);
+            coupons::layoutFilePath(utf8Path(us(layoutFolder(kind))), coupons::kDefaultLayoutName);
         std::optional<coupons::PrinterLayout> layout;
         if (std::filesystem::exists(file)) {
             layout = coupons::readLayoutFile(file, kind);

@@ -11,17 +11,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <exception>
 
 #include "core/coupons/coupon_form.h"
+#include "core/files/utf8_path.h"
 #include "core/text/number_text.h"
 #include "gui/coupons/coupon_printing.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/print_painter.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
@@ -34,13 +35,6 @@ QLabel* label(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
-}
-
-void centreOnDesktop(QWidget* window) {
-    if (const QScreen* screen = window->screen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
 }
 
 }  // namespace
@@ -63,7 +57,6 @@ PrinterLayoutWindow::PrinterLayoutWindow(FormKind kind, QWidget* parent)
     const bool skor = kind == FormKind::Skor;
     setObjectName(skor ? QStringLiteral("PrnFrm") : QStringLiteral("PrnTetFrm"));
     setWindowTitle(qs(skor ? texts::kSkorCaption : texts::kTetraploCaption));
-    setAutoFillBackground(true);
 
     auto* instruction = new QLabel(
         skor ? QStringLiteral("Το Δελτίο πρέπει να τοποθετηθεί πλάγια , τα γράμματα να δείχνουν προς το "
@@ -244,7 +237,7 @@ QLineEdit* PrinterLayoutWindow::edit(const QString& name) const {
 }
 
 std::filesystem::path PrinterLayoutWindow::folderPath() const {
-    return coupons::utf8Path(us(layoutFolder(kind_)));
+    return utf8Path(us(layoutFolder(kind_)));
 }
 
 void PrinterLayoutWindow::setFields(const PrinterLayout& layout) {
@@ -278,14 +271,12 @@ PrinterLayout PrinterLayoutWindow::fieldsLayout() const {
 
 void PrinterLayoutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    centreOnDesktop(this);
+    centreOnScreen(this);
     FormShow();
 }
 
 void PrinterLayoutWindow::FormShow() {
-    QPalette look = palette();
-    look.setColor(QPalette::Window, QColor(215, 207, 179));
-    setPalette(look);
+    paintDialogBackground(this);
     ComboBox1->setCurrentIndex(1);  // "10"
     fillLayoutList();
 }
@@ -305,7 +296,7 @@ void PrinterLayoutWindow::fillLayoutList() {
     if (!listing.damaged.empty()) {
         QString names;
         for (const auto& file : listing.damaged) {
-            names += QStringLiteral("\r") + qs(coupons::pathUtf8(file.filename()));
+            names += QStringLiteral("\r") + qs(pathUtf8(file.filename()));
         }
         showError(this, qs(texts::kDamaged) + names);
     }

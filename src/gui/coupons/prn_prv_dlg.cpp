@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -16,6 +15,7 @@
 #include "gui/coupons/printer_layout_window.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
@@ -92,7 +92,6 @@ TPrnPrvDlg::TPrnPrvDlg(AppContext& context, QWidget* parent)
     SGrd->setSelectionMode(QAbstractItemView::NoSelection);
 
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
     auto* buttons = new QGridLayout(Panel1);
     buttons->addWidget(SpeedButton1, 0, 0);
     buttons->addWidget(SpeedButton2, 0, 1);
@@ -134,16 +133,12 @@ int TPrnPrvDlg::preview(CouponList coupons, int raceNumber, const QString& meeti
 
 void TPrnPrvDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen(this);
     FormShow();
 }
 
 void TPrnPrvDlg::FormShow() {
-    QPalette look = Panel1->palette();
-    look.setColor(QPalette::Window, QColor(215, 207, 179));
-    Panel1->setPalette(look);
+    paintDialogBackground(Panel1);
     Panel2->setText(bandText());
     const int races = ctx_.game.Kourses;
     SGrd->clearContents();

@@ -2,11 +2,7 @@
 
 #include <QDate>
 #include <QFontMetrics>
-#include <QHBoxLayout>
-#include <QPrinter>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QVBoxLayout>
 
 #include "core/coupons/column_views.h"
 #include "core/game/winning_check.h"
@@ -17,43 +13,17 @@
 #include "gui/app_context.h"
 #include "gui/app_title.h"
 #include "gui/coupons/column_grid.h"
-#include "gui/platform/window_look.h"
 #include "gui/game/info_dial_dlg.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/print_painter.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 
 TViewResExDlg::TViewResExDlg(AppContext& context, QWidget* parent)
-    : QDialog(parent),
-      ctx_(context),
-      SGrd(new ColumnGrid(this)),
-      Panel1(new QWidget(this)),
-      BitBtn1(new QPushButton(QStringLiteral("&ΕΚΤΥΠΩΣΗ"), Panel1)),
-      BitBtn2(new QPushButton(QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), Panel1)) {
-    setObjectName(QStringLiteral("ViewResExDlg"));
-    setWindowTitle(qs(column_view_texts::kGatheredCaption));
-    setFixedSize(537, 279);
-    SGrd->setObjectName(QStringLiteral("SGrd"));
-
-    paintDialogBackground(Panel1);
-    Panel1->setFixedHeight(41);
-    auto* buttons = new QHBoxLayout(Panel1);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(SGrd);
-    layout->addWidget(Panel1);
-
-    connect(BitBtn1, &QPushButton::clicked, this, &TViewResExDlg::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-}
+    : ColumnListWindow(context, QStringLiteral("ViewResExDlg"), column_view_texts::kGatheredCaption,
+                       QSize(537, 279), parent) {}
 
 bool TViewResExDlg::Mazema() {
     const auto searchEnds = qScopeGuard([this] { searchMode_ = false; });
@@ -120,39 +90,21 @@ void TViewResExDlg::showSearchResult() {
     }
 }
 
-QString TViewResExDlg::cell(int column, int row) const {
-    return SGrd->grid()->cell(column, row);
-}
-
 void TViewResExDlg::done(int result) {
     searchMode_ = false;
     QDialog::done(result);
 }
 
-void TViewResExDlg::BitBtn1Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs().choosePrinter(this, printer)) {
-        return;
-    }
-    setEnabled(false);
-    const auto enable = qScopeGuard([this] { setEnabled(true); });
-    try {
-        const QDate today = QDate::currentDate();
-        print::GatheredListPrintout printout;
-        printout.coupons = &coupons_;
-        printout.holder = readHolderForPrintout(ctx_.settings);
-        printout.title = print::gatheredListTitle(us(appTitle()), us(windowTitle()),
-                                                  print::slashDate(today.day(), today.month(), today.year()));
-        printout.headingFont = printFont(Panel1->font());
-        printout.gridFont = printFont(SGrd->font());
-        const print::PrintJob job = print::gatheredListJob(pageMetricsOf(printer), printout);
-        const PrintOutcome outcome = playPrintJob(printer, job);
-        if (!outcome.ok) {
-            showError(this, outcome.error);
-        }
-    } catch (const std::exception& e) {
-        showError(this, qs(e.what()));
-    }
+print::PrintJob TViewResExDlg::printJob(const print::PageMetrics& page) {
+    const QDate today = QDate::currentDate();
+    print::GatheredListPrintout printout;
+    printout.coupons = &coupons_;
+    printout.holder = readHolderForPrintout(ctx_.settings);
+    printout.title = print::gatheredListTitle(us(appTitle()), us(windowTitle()),
+                                              print::slashDate(today.day(), today.month(), today.year()));
+    printout.headingFont = printFont(Panel1->font());
+    printout.gridFont = printFont(SGrd->font());
+    return print::gatheredListJob(page, printout);
 }
 
 }  // namespace quintaro::gui

@@ -4,20 +4,15 @@
 // gathering serves the winning-column check, which searches the coupon that holds a winning column
 // without showing the window.
 
-#include <QDialog>
 #include <cstdint>
 #include <vector>
 
 #include "core/game/gathering.h"
-
-class QPushButton;
+#include "gui/coupons/column_list_window.h"
 
 namespace quintaro::gui {
 
-struct AppContext;
-class ColumnGrid;
-
-class TViewResExDlg : public QDialog {
+class TViewResExDlg : public ColumnListWindow {
     Q_OBJECT
 public:
     explicit TViewResExDlg(AppContext& context, QWidget* parent = nullptr);
@@ -35,37 +30,26 @@ public:
     // gathers; the window is not shown. The result window's answer is the coupon that holds the column.
     void FindDeltio(const std::vector<std::uint8_t>& winning);
 
-    // "&ΕΚΤΥΠΩΣΗ": the print dialog, then one line per coupon.
-    void BitBtn1Click();
-
     bool searchMode() const { return searchMode_; }
     const CouponList& coupons() const { return coupons_; }
     std::int64_t mergedCount() const { return merged_; }
     double cost() const { return cost_; }
 
-    ColumnGrid* grid() const { return SGrd; }
-    QString cell(int column, int row) const;
-    QPushButton* printButton() const { return BitBtn1; }
-    QPushButton* returnButton() const { return BitBtn2; }
-
 protected:
     // `FormClose`: the search mode ends with the window.
     void done(int result) override;
+    // One line per coupon.
+    print::PrintJob printJob(const print::PageMetrics& page) override;
 
 private:
     void fillGrid();
     void showSearchResult();
 
-    AppContext& ctx_;
     CouponList coupons_;
     std::int64_t merged_ = 0;
     double cost_ = 1.0;
     bool searchMode_ = false;
     std::vector<std::uint8_t> winning_;
-    ColumnGrid* SGrd;
-    QWidget* Panel1;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
 };
 
 }  // namespace quintaro::gui

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "core/game/game_types.h"
-#include "gui/platform/window_look.h"
-#include "gui/game/check_pictures.h"
+#include "gui/game/pictures.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {

@@ -19,6 +19,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
@@ -61,10 +62,7 @@ TEpilogesDlg::TEpilogesDlg(AppContext& context, QWidget* parent)
       btnHelp_(new QPushButton(QStringLiteral("&ΒΟΗΘΕΙΑ"), this)) {
     setObjectName(QStringLiteral("EpilogesDlg"));
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(215, 207, 179));
-    setPalette(pal);
+    paintDialogBackground(this);
 
     racesLabel_->setObjectName(QStringLiteral("RacesLabel"));
     QFont bold = racesLabel_->font();

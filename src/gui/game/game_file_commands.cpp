@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <filesystem>
 
+#include "core/files/utf8_path.h"
 #include "core/game/game_types.h"
 #include "core/text/number_text.h"
 #include "gui/app_context.h"
@@ -19,11 +20,6 @@ namespace quintaro::gui {
 namespace {
 
 const QString kGamesFolder = QStringLiteral("Qnt");
-
-std::filesystem::path pathOf(const QString& path) {
-    const std::string utf8 = us(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -61,6 +57,25 @@ QString gameFileFilter(std::string_view game, bool saving) {
     return description + QStringLiteral("|*.") + qs(type->extension);
 }
 
+namespace {
+
+// The file dialog of a game's files: the games folder beside the program (made when missing), the game's
+// filter, and the name of the file last opened for the game.
+FileDialogOptions gameFileOptions(const AppContext& ctx, const GameType& type, bool saving) {
+    const QString folder = programPath(kGamesFolder);
+    ensureFolder(folder);
+    FileDialogOptions options;
+    options.directory = folder;
+    options.filter = gameFileFilter(type.name, saving);
+    options.confirmOverwrite = saving;
+    if (ctx.newDiagDlg) {
+        options.proposedName = QFileInfo(ctx.newDiagDlg->lastOpenedFile()).fileName();
+    }
+    return options;
+}
+
+}  // namespace
+
 QString cutRaceCellsWarning(const std::vector<CutRaceCell>& cut, bool placesGame) {
     if (cut.empty()) {
         return {};
@@ -88,17 +103,8 @@ void saveGame(AppContext& ctx, QWidget* parent) {
     if (!type || type->races == 0 || !window) {
         return;
     }
-    const QString folder = programPath(kGamesFolder);
-    ensureFolder(folder);
-
-    FileDialogOptions options;
-    options.directory = folder;
-    options.filter = gameFileFilter(type->name, true);
+    FileDialogOptions options = gameFileOptions(ctx, *type, true);
     options.defaultSuffix = qs(type->extension);
-    options.confirmOverwrite = true;
-    if (ctx.newDiagDlg) {
-        options.proposedName = QFileInfo(ctx.newDiagDlg->lastOpenedFile()).fileName();
-    }
     QString path = dialogs().saveFile(parent, options);
     if (path.isEmpty()) {
         return;
@@ -131,7 +137,7 @@ void saveGame(AppContext& ctx, QWidget* parent) {
         return;
     }
     try {
-        writeGameFile(pathOf(path), file);
+        writeGameFile(utf8Path(us(path)), file);
     } catch (const GameFileError& error) {
         reportSaveFailure(parent, path, error);
     }
@@ -144,14 +150,7 @@ void loadGame(AppContext& ctx, QWidget* parent) {
     if (!type || type->races == 0 || !newGame || !window) {
         return;
     }
-    const QString folder = programPath(kGamesFolder);
-    ensureFolder(folder);
-
-    FileDialogOptions options;
-    options.directory = folder;
-    options.filter = gameFileFilter(type->name, false);
-    options.proposedName = QFileInfo(newGame->lastOpenedFile()).fileName();
-    options.confirmOverwrite = false;
+    const FileDialogOptions options = gameFileOptions(ctx, *type, false);
     const QString path = dialogs().openFile(parent, options);
     if (path.isEmpty()) {
         return;
@@ -160,7 +159,7 @@ void loadGame(AppContext& ctx, QWidget* parent) {
     // The whole file is read and checked before anything of it is used.
     GameFile file;
     try {
-        file = readGameFile(pathOf(path), type->races);
+        file = readGameFile(utf8Path(us(path)), type->races);
     } catch (const GameFileError& error) {
         if (error.kind() == GameFileError::Kind::Damaged) {
             showError(parent, QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο."));

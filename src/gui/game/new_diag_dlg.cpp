@@ -19,11 +19,11 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
 
-const QColor kBackground(118, 189, 17);
 constexpr int kRaceColumnWidth = 55;
 constexpr int kHorseColumnWidth = 25;
 constexpr int kRowHeight = 20;
@@ -109,7 +109,7 @@ TNewDiagDlg::TNewDiagDlg(AppContext& context, QWidget* parent)
     grid_->setDefaultColumnWidth(kHorseColumnWidth);
     grid_->setKeptColumnWidth(0, kRaceColumnWidth);
     grid_->cells()->setFixed(1, 1);
-    grid_->cells()->setFixedColor(kBackground);
+    grid_->cells()->setFixedColor(gameBackground());
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -176,10 +176,7 @@ void TNewDiagDlg::clear() {
 }
 
 void TNewDiagDlg::prepare(int races) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    setPalette(pal);
+    paintDialogBackground(this, gameBackground());
     band_->setText(qs(ctx_.game.Paixnidi));
     marks_.reset(races);
     grid_->refresh();

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 #include "gui/shell/main_frm.h"
 
 namespace quintaro::gui {
@@ -40,10 +40,7 @@ void makeToolWindow(QDialog* dialog, LimitGrid* grid, int columns) {
     dialog->setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     dialog->setModal(false);
-    dialog->setAutoFillBackground(true);
-    QPalette pal = dialog->palette();
-    pal.setColor(QPalette::Window, QColor(215, 207, 179));
-    dialog->setPalette(pal);
+    paintDialogBackground(dialog);
     grid->setRowHeight(20);
     grid->setDefaultColumnWidth(kColumnWidth);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,14 +48,13 @@ void makeToolWindow(QDialog* dialog, LimitGrid* grid, int columns) {
     grid->setFixedSize(
         columns * kColumnWidth + 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width() + 1,
         kVisibleRows * 20 + 2 * grid->frameWidth() + 1);
-    grid->cells()->setFixedColor(QColor(118, 189, 17));
+    grid->cells()->setFixedColor(gameBackground());
 }
 
-void centreOnScreen(QWidget* window) {
+// Sizes the window to its content and centres it on its screen.
+void fitAndCentre(QWidget* window) {
     window->adjustSize();
-    if (const QScreen* screen = window->screen()) {
-        window->move(screen->availableGeometry().center() - window->rect().center());
-    }
+    centreOnScreen(window);
 }
 
 QPushButton* dialogButton(const QString& caption, const char* name, QWidget* parent) {
@@ -92,7 +88,7 @@ TYPEOmadesDlg::TYPEOmadesDlg(AppContext& context, QWidget* parent)
     layout->addWidget(ok);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
-    centreOnScreen(this);
+    fitAndCentre(this);
 }
 
 TYPEOmadesDlg& TYPEOmadesDlg::get(AppContext& context) {
@@ -144,7 +140,7 @@ TOmadesDlg::TOmadesDlg(AppContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
-    centreOnScreen(this);
+    fitAndCentre(this);
 }
 
 TOmadesDlg& TOmadesDlg::get(AppContext& context) {

@@ -33,21 +33,13 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 namespace {
 
 constexpr int kHelpContext = 7;
-const QColor kWindowColour(118, 189, 17);
-const QColor kPanelColour(215, 207, 179);
 const QColor kNavy(0, 0, 128);
-
-void paint(QWidget* widget, const QColor& background) {
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, background);
-    widget->setPalette(pal);
-}
 
 }  // namespace
 
@@ -239,13 +231,13 @@ void TPaixnidiFrm::BtnDialoghClick() {
 }
 
 void TPaixnidiFrm::applyColours() {
-    paint(this, kWindowColour);
-    paint(middle_, kPanelColour);
-    paint(band_, kNavy);
+    paintDialogBackground(this, gameBackground());
+    paintDialogBackground(middle_);
+    paintDialogBackground(band_, kNavy);
     QPalette pal = infoLine_->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
     infoLine_->setPalette(pal);
-    Sgrd->cells()->setFixedColor(kWindowColour);
+    Sgrd->cells()->setFixedColor(gameBackground());
 }
 
 QString TPaixnidiFrm::informationLine() const {

@@ -1,29 +1,19 @@
 #include "gui/game/system_report_print.h"
 
 #include <QDate>
-#include <QPrinter>
-#include <QWidget>
-#include <exception>
 
 #include "core/print/column_list_printout.h"
 #include "core/print/system_report.h"
 #include "core/settings/holder.h"
 #include "gui/app_context.h"
 #include "gui/app_title.h"
-#include "gui/platform/dialogs.h"
 #include "gui/platform/print_painter.h"
 #include "gui/platform/qt_text.h"
 
 namespace quintaro::gui {
 
 bool printSystemReport(QWidget* window, AppContext& ctx, const SystemReportRequest& request) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs().choosePrinter(window, printer)) {
-        return false;
-    }
-    window->setEnabled(false);
-    PrintOutcome outcome;
-    try {
+    return printOnChosenPrinter(window, [&](const print::PageMetrics& page) {
         print::SystemReportContent content;
         content.holder = readHolderForPrintout(ctx.settings);
         content.appTitle = us(appTitle());
@@ -44,16 +34,8 @@ bool printSystemReport(QWidget* window, AppContext& ctx, const SystemReportReque
         content.bandFont = grid;
         content.bandFont.pointSize = 15;
         content.bandFont.bold = true;
-        const print::PageMetrics page = pageMetricsOf(printer);
-        outcome = playPrintJob(printer, print::systemReportJob(page, content));
-    } catch (const std::exception& e) {
-        outcome = {false, qs(e.what())};
-    }
-    window->setEnabled(true);
-    if (!outcome.ok) {
-        showError(window, outcome.error);
-    }
-    return outcome.ok;
+        return print::systemReportJob(page, content);
+    });
 }
 
 }  // namespace quintaro::gui

@@ -5,7 +5,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <QWidget>
+#include <exception>
 
+#include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
 
 namespace quintaro::gui {
@@ -93,6 +96,26 @@ PrintOutcome playPrintJob(QPrinter& printer, const print::PrintJob& job) {
         return {false, kFailed};
     }
     return {};
+}
+
+bool printOnChosenPrinter(QWidget* window,
+                          const std::function<print::PrintJob(const print::PageMetrics&)>& layOut) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs().choosePrinter(window, printer)) {
+        return false;
+    }
+    window->setEnabled(false);
+    PrintOutcome outcome;
+    try {
+        outcome = playPrintJob(printer, layOut(pageMetricsOf(printer)));
+    } catch (const std::exception& e) {
+        outcome = {false, qs(e.what())};
+    }
+    window->setEnabled(true);
+    if (!outcome.ok) {
+        showError(window, outcome.error);
+    }
+    return outcome.ok;
 }
 
 }  // namespace quintaro::gui

@@ -4,10 +4,12 @@
 
 #include <QFont>
 #include <QString>
+#include <functional>
 
 #include "core/print/print_job.h"
 
 class QPrinter;
+class QWidget;
 
 namespace quintaro::gui {
 
@@ -30,5 +32,11 @@ struct PrintOutcome {
 // added to reach the baseline Qt draws on), clipped texts, lines and new pages. A printer that cannot start
 // or that fails during the job abandons it; the outcome then carries the message.
 PrintOutcome playPrintJob(QPrinter& printer, const print::PrintJob& job);
+
+// A printout of a window: the print dialog on `window`; once a printer is chosen, the printout laid out on
+// its page by `layOut` and played, with the window disabled meanwhile. A printout that cannot be laid out
+// (an exception from `layOut`) or played is shown to the user. True when it was printed.
+bool printOnChosenPrinter(QWidget* window,
+                          const std::function<print::PrintJob(const print::PageMetrics&)>& layOut);
 
 }  // namespace quintaro::gui

@@ -1,6 +1,7 @@
 #include "gui/platform/window_look.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 
@@ -11,6 +12,17 @@ void paintDialogBackground(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+QLabel* fontLabel(const QString& text, QWidget* parent, bool bold, int pointSize) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(bold);
+    if (pointSize > 0) {
+        font.setPointSize(pointSize);
+    }
+    label->setFont(font);
+    return label;
 }
 
 void centreOnScreen(QWidget* window) {

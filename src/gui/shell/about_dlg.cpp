@@ -11,47 +11,33 @@
 #include "gui/platform/qt_text.h"
 #include "gui/platform/shell_open.h"
 #include "gui/platform/version_resource.h"
+#include "gui/platform/window_look.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/maker_info.h"
 #include "gui/shell/product_picture.h"
 
 namespace quintaro::gui {
-namespace {
-
-QLabel* textLabel(const QString& text, QWidget* parent, int pointSize = 0, bool bold = false) {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    if (pointSize > 0) {
-        f.setPointSize(pointSize);
-    }
-    f.setBold(bold);
-    l->setFont(f);
-    return l;
-}
-
-}  // namespace
-
 TAboutDlg::TAboutDlg(AppContext&, QWidget* parent)
     : ToolDialog(parent),
-      LblVersion(textLabel(QString(), this, 0, true)),
+      LblVersion(fontLabel(QString(), this, true)),
       LblWeb(new LinkLabel(maker::webAddress(), this)),
       LblEmail(new LinkLabel(maker::emailAddress(), this)),
       BtnOk(addButton(QStringLiteral("&OK"), "BtnOk")) {
     setObjectName(QStringLiteral("AboutDlg"));
     setWindowTitle(QStringLiteral("Γενικά για το πρόγραμμα"));
-    setBackground(Qt::white);
+    paintDialogBackground(this, Qt::white);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(productPicture(120));
     picture->setFixedSize(120, 120);
 
-    QLabel* product = textLabel(appTitle(), this, 22, true);
+    QLabel* product = fontLabel(appTitle(), this, true, 22);
     QPalette p = product->palette();
     p.setColor(QPalette::WindowText, QColor(0, 100, 0));
     product->setPalette(p);
 
     auto* info = new QHBoxLayout();
-    info->addWidget(textLabel(QStringLiteral("Πληροφορίες :"), this));
+    info->addWidget(fontLabel(QStringLiteral("Πληροφορίες :"), this, false));
     info->addWidget(LblEmail);
     info->addStretch();
 
@@ -60,9 +46,9 @@ TAboutDlg::TAboutDlg(AppContext&, QWidget* parent)
     text->addWidget(product);
     text->addWidget(LblVersion);
     text->addSpacing(8);
-    text->addWidget(textLabel(maker::makerLine(), this, 0, true));
+    text->addWidget(fontLabel(maker::makerLine(), this, true));
     text->addWidget(LblWeb);
-    text->addWidget(textLabel(maker::telephones(), this));
+    text->addWidget(fontLabel(maker::telephones(), this, false));
     text->addLayout(info);
 
     auto* top = new QHBoxLayout();

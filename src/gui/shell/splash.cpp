@@ -15,6 +15,7 @@
 #include "gui/platform/qt_text.h"
 #include "gui/platform/shell_open.h"
 #include "gui/platform/version_resource.h"
+#include "gui/platform/window_look.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/maker_info.h"
 #include "gui/shell/product_picture.h"
@@ -23,13 +24,7 @@ namespace quintaro::gui {
 namespace {
 
 QLabel* label(const QString& text, QWidget* parent, int pointSize, bool bold, const QColor& colour) {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    if (pointSize > 0) {
-        f.setPointSize(pointSize);
-    }
-    f.setBold(bold);
-    l->setFont(f);
+    QLabel* l = fontLabel(text, parent, bold, pointSize);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
     l->setPalette(p);
@@ -48,10 +43,7 @@ TSplash::TSplash(int readyIntervalMs)
     setObjectName(QStringLiteral("Splash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setAutoFillBackground(true);
+    paintDialogBackground(this, Qt::white);
     setFocusPolicy(Qt::StrongFocus);
 
     try {

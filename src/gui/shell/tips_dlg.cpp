@@ -13,6 +13,7 @@
 #include "gui/app_context.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 #include "gui/shell/product_picture.h"
 
 namespace quintaro::gui {
@@ -33,10 +34,7 @@ TTipsDlg::TTipsDlg(AppContext& context, QWidget* parent)
     // The tip on a white panel with a lamp beside it.
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(white);
+    paintDialogBackground(panel, Qt::white);
     auto* lamp = new QLabel(panel);
     lamp->setPixmap(lampPicture(56));
     lamp->setFixedSize(56, 56);

@@ -9,21 +9,11 @@
 
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 #include "gui/tools/calculator_grid.h"
 
 namespace quintaro::gui {
 namespace {
-
-QLabel* boldLabel(const QString& text, QWidget* parent, int pointSize = 0) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    if (pointSize > 0) {
-        font.setPointSize(pointSize);
-    }
-    label->setFont(font);
-    return label;
-}
 
 QLineEdit* resultField(QWidget* parent, const char* name) {
     auto* field = new QLineEdit(QStringLiteral("0"), parent);
@@ -48,7 +38,7 @@ CalculatorWindow::CalculatorWindow(const Texts& texts, QWidget* parent)
       BtnExit(addButton(QStringLiteral("EXIT"), "BtnExit")),
       side_(new QGridLayout()) {
     setWindowTitle(texts.caption);
-    setBackground(texts.background);
+    paintDialogBackground(this, texts.background);
 
     // The row labels stand beside the grid's input and result rows.
     auto* rowLabels = new QVBoxLayout();
@@ -56,7 +46,7 @@ CalculatorWindow::CalculatorWindow(const Texts& texts, QWidget* parent)
     rowLabels->setContentsMargins(0, AdvProbability->frameWidth(), 0, AdvProbability->frameWidth());
     rowLabels->addSpacing(CalculatorGrid::kRowHeight);
     for (const QString& text : {texts.inputRowLabel, texts.resultRowLabel}) {
-        QLabel* label = boldLabel(text, this);
+        QLabel* label = fontLabel(text, this, true);
         label->setFixedHeight(CalculatorGrid::kRowHeight);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rowLabels->addWidget(label);
@@ -64,7 +54,7 @@ CalculatorWindow::CalculatorWindow(const Texts& texts, QWidget* parent)
 
     auto* grid = new QGridLayout();
     grid->setHorizontalSpacing(8);
-    grid->addWidget(boldLabel(QStringLiteral("ΓΕΓΟΝΟΤΑ"), this), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(fontLabel(QStringLiteral("ΓΕΓΟΝΟΤΑ"), this, true), 0, 1, Qt::AlignHCenter);
     grid->addLayout(rowLabels, 1, 0);
     grid->addWidget(AdvProbability, 1, 1);
 
@@ -72,7 +62,7 @@ CalculatorWindow::CalculatorWindow(const Texts& texts, QWidget* parent)
     for (auto [caption, field] :
          {std::pair{QStringLiteral("MARGIN"), EdtMargin}, std::pair{QStringLiteral("RETURN %"), EdtReturn},
           std::pair{QStringLiteral("GANIOTA %"), EdtGaniota}}) {
-        side_->addWidget(boldLabel(caption, this), row, 0);
+        side_->addWidget(fontLabel(caption, this, true), row, 0);
         side_->addWidget(field, row, 1);
         ++row;
     }
@@ -90,7 +80,7 @@ CalculatorWindow::CalculatorWindow(const Texts& texts, QWidget* parent)
     body->addSpacing(16);
     body->addLayout(side_);
 
-    QLabel* heading = boldLabel(texts.heading, this, 16);
+    QLabel* heading = fontLabel(texts.heading, this, true, 16);
     heading->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);

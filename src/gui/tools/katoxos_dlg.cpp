@@ -2,16 +2,15 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/settings/holder.h"
 #include "gui/app_context.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 #include "gui/tools/field_keys.h"
 
 namespace quintaro::gui {
@@ -35,17 +34,10 @@ TKatoxosDlg::TKatoxosDlg(AppContext& context, QWidget* parent)
     for (auto [caption, edit, name] : {std::tuple{QStringLiteral("ΤΙΤΛΟΣ"), Edit1, "Edit1"},
                                        std::tuple{QStringLiteral("ΔΙΕΥΘΥΝΣΗ"), Edit2, "Edit2"},
                                        std::tuple{QStringLiteral("ΔΙΑΦΟΡΑ"), Edit3, "Edit3"}}) {
-        auto* label = new QLabel(caption, this);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-        label->setBuddy(edit);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setFixedWidth(497);
         FieldKeys::install(edit, FieldKeys::Kind::Text);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
-        ++row;
+        addFieldRow(grid, row++, caption, edit);
     }
 
     auto* buttons = new QHBoxLayout();
@@ -54,12 +46,7 @@ TKatoxosDlg::TKatoxosDlg(AppContext& context, QWidget* parent)
         button->setMinimumWidth(120);
         buttons->addWidget(button);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->addLayout(grid);
-    layout->addSpacing(16);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutForm(grid, buttons);
 
     connect(BtnSave, &QPushButton::clicked, this, &TKatoxosDlg::BtnSaveClick);
     connect(BtnExit, &QPushButton::clicked, this, &QDialog::reject);
@@ -72,7 +59,7 @@ void TKatoxosDlg::showEvent(QShowEvent* event) {
 }
 
 void TKatoxosDlg::FormShow() {
-    setBackground(QColor(215, 207, 179));
+    paintDialogBackground(this);
     try {
         const HolderDetails details = readHolderForDialog(ctx_.settings);
         Edit1->setText(qs(details.title));

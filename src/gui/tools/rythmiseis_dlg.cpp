@@ -2,14 +2,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "gui/app_context.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 #include "gui/tools/field_keys.h"
 
 namespace quintaro::gui {
@@ -40,29 +39,18 @@ TRythmiseisDlg::TRythmiseisDlg(AppContext& context, QWidget* parent)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
     for (std::size_t i = 0; i < edits_.size(); ++i) {
-        auto* label = new QLabel(labels()[i], this);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         edit->setFixedWidth(49);
         FieldKeys::install(edit, FieldKeys::Kind::Number);
-        label->setBuddy(edit);
-        grid->addWidget(label, static_cast<int>(i), 0);
-        grid->addWidget(edit, static_cast<int>(i), 1);
+        addFieldRow(grid, static_cast<int>(i), labels()[i], edit);
         edits_[i] = edit;
     }
 
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(BtnSave);
     buttons->addWidget(BtnReturn);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->addLayout(grid);
-    layout->addSpacing(16);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutForm(grid, buttons);
 
     connect(BtnSave, &QPushButton::clicked, this, &TRythmiseisDlg::BtnSaveClick);
     connect(BtnReturn, &QPushButton::clicked, this, &QDialog::close);
@@ -74,7 +62,7 @@ void TRythmiseisDlg::showEvent(QShowEvent* event) {
 }
 
 void TRythmiseisDlg::FormShow() {
-    setBackground(QColor(215, 207, 179));
+    paintDialogBackground(this);
     try {
         const CostTexts texts = readCostTextsForDialog(ctx_.settings);
         for (std::size_t i = 0; i < edits_.size(); ++i) {

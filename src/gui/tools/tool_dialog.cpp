@@ -1,8 +1,13 @@
 #include "gui/tools/tool_dialog.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/platform/window_look.h"
 
 namespace quintaro::gui {
 
@@ -20,18 +25,27 @@ void ToolDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void ToolDialog::setBackground(const QColor& colour) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
-
 QPushButton* ToolDialog::addButton(const QString& caption, const char* objectName) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setAutoDefault(false);
     return button;
+}
+
+void ToolDialog::addFieldRow(QGridLayout* form, int row, const QString& caption, QWidget* field) {
+    QLabel* label = fontLabel(caption, this, true);
+    label->setBuddy(field);
+    form->addWidget(label, row, 0);
+    form->addWidget(field, row, 1);
+}
+
+void ToolDialog::layOutForm(QLayout* fields, QLayout* buttons) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->addLayout(fields);
+    layout->addSpacing(16);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace quintaro::gui

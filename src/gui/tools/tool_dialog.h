@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+class QGridLayout;
+class QLayout;
+
 namespace quintaro::gui {
 
 class ToolDialog : public QDialog {
@@ -15,11 +18,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-    // Paints the dialog's background in the colour, as most dialogs of the program do on show.
-    void setBackground(const QColor& colour);
-
     // A push button that Enter does not press unless it has the focus.
     class QPushButton* addButton(const QString& caption, const char* objectName);
+
+    // A row of a settings form: the caption in bold, its field beside it; the caption's mnemonic moves to
+    // the field.
+    void addFieldRow(QGridLayout* form, int row, const QString& caption, QWidget* field);
+
+    // Lays a settings form out: the fields above the buttons, the dialog as large as its content.
+    void layOutForm(QLayout* fields, QLayout* buttons);
 };
 
 }  // namespace quintaro::gui

@@ -29,6 +29,7 @@
 #include "gui/platform/calculator.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qt_text.h"
+#include "gui/platform/window_look.h"
 #include "gui/trio/condition_grid_view.h"
 #include "gui/trio/number_board.h"
 #include "gui/trio/standard3_frm.h"
@@ -157,10 +158,7 @@ void TKataskeuh3Frm::buildLeftPart() {
         connect(speedButtons_[g], &QPushButton::clicked, this, [this, g] { SpeedButtonClick(g); });
         groupLists_[g] = plainLabel(listNames[g], this, {40, y, 226, 24});
         groupLists_[g]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        groupLists_[g]->setAutoFillBackground(true);
-        QPalette white = groupLists_[g]->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        groupLists_[g]->setPalette(white);
+        paintDialogBackground(groupLists_[g], Qt::white);
         groupFrom_[g] = new QLineEdit(QStringLiteral("0"), this);
         groupFrom_[g]->setObjectName(QString::fromLatin1(fromNames[g]));
         groupFrom_[g]->setGeometry(272, y, 40, 24);

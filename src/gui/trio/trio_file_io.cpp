@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
+#include "core/files/atomic_write.h"
+#include "core/files/utf8_path.h"
 #include "gui/platform/dialogs.h"
+#include "gui/platform/qt_text.h"
 
 namespace quintaro::gui {
 
@@ -18,16 +20,12 @@ std::optional<std::string> readFileBytes(const QString& path) {
 }
 
 bool writeFileBytes(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    try {
+        writeFileAtomically(utf8Path(us(path)), bytes);
+        return true;
+    } catch (const AtomicWriteError&) {
         return false;
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 void reportWriteFailure(QWidget* parent, const QString& path) {
