@@ -67,12 +67,12 @@ public:
         }
 
         // Basics: usually a few; sometimes none, sometimes more than the table path takes.
-        std::vector<test::BasicSpec> basics;
+        std::vector<test::BasicCells> basics;
         const int count = chance(0.1)   ? 0
                           : chance(0.1) ? pick(std::min(17, shape_.mostBasics), shape_.mostBasics)
                                         : pick(1, 7);
         for (int b = 0; b < count; ++b) {
-            test::BasicSpec spec;
+            test::BasicCells draft;
             const bool empty = chance(0.1);
             for (int r = 0; r < races; ++r) {
                 std::vector<int> chosen;
@@ -87,14 +87,14 @@ public:
                 if (!empty && chance(0.03)) {
                     cell += cell.empty() ? "01" : ", 01";  // entries are compared as texts
                 }
-                spec.cells.push_back(cell);
+                draft.cells.push_back(cell);
             }
             const int from = pick(0, races / 2);
             const std::vector<std::string> bounds = {"x", "", "-1", " 2", "2.5", "1,5", "$3"};
-            spec.from = odd(std::to_string(from), g, bounds);
-            spec.to = odd(std::to_string(chance(0.1) ? pick(0, races) : pick(from, races)), g, bounds);
-            spec.group = odd(std::to_string(pick(0, 3)), g, {"01", " 1", "300", "x"});
-            basics.push_back(spec);
+            draft.from = odd(std::to_string(from), g, bounds);
+            draft.to = odd(std::to_string(chance(0.1) ? pick(0, races) : pick(from, races)), g, bounds);
+            draft.group = odd(std::to_string(pick(0, 3)), g, {"01", " 1", "300", "x"});
+            basics.push_back(draft);
         }
         q.selection = test::makeSelection(q.game, horses, basics);
 

@@ -12,7 +12,7 @@
 namespace quintaro {
 namespace {
 
-using test::BasicSpec;
+using test::BasicCells;
 using test::makeSelection;
 using test::setRows;
 using Races = std::vector<std::vector<int>>;
@@ -20,7 +20,7 @@ using Columns = std::vector<std::vector<int>>;
 
 // A counting as the game window runs it: the default sum bounds, the group table rebuilt, the default price.
 CountRequest requestFor(std::string_view game, const Races& races,
-                        const std::vector<BasicSpec>& basics = {}) {
+                        const std::vector<BasicCells>& basics = {}) {
     CountRequest q;
     q.game = std::string(game);
     q.selection = makeSelection(game, races, basics);
@@ -70,11 +70,11 @@ TEST(Counting, WithoutBasicsEveryColumnComesInOdometerOrder) {
 }
 
 TEST(Counting, EdgeCasesOfTheBasicsAndTheSums) {
-    const BasicSpec allOnes{{"1", "1", "1", "1"}, "4", "4"};
-    const BasicSpec firstRaceOne{{"1", "", "", ""}, "0", "4"};
+    const BasicCells allOnes{{"1", "1", "1", "1"}, "4", "4"};
+    const BasicCells firstRaceOne{{"1", "", "", ""}, "0", "4"};
     struct Case {
         const char* name;
-        std::vector<BasicSpec> basics;
+        std::vector<BasicCells> basics;
         std::string least, greatest;
         Columns expected;
         std::uint64_t found;
@@ -84,12 +84,12 @@ TEST(Counting, EdgeCasesOfTheBasicsAndTheSums) {
         {"sums 10..10 without a basic", {}, "10", "10", {}, 16},
         // An empty basic is never tested: before, an emptied basic 1 made every counting find nothing.
         {"an empty first basic is skipped",
-         {BasicSpec{{"", "", "", ""}, "1", "4"}, allOnes},
+         {BasicCells{{"", "", "", ""}, "1", "4"}, allOnes},
          "",
          "",
          {{1, 1, 1, 1}},
          1},
-        {"an unreadable bound rejects", {BasicSpec{{"1", "1", "1", "1"}, "x", "4"}}, "", "", {}, 0},
+        {"an unreadable bound rejects", {BasicCells{{"1", "1", "1", "1"}, "x", "4"}}, "", "", {}, 0},
     };
     for (const Case& c : cases) {
         CountRequest q = requestFor("ΣΚΟΡ 4", kTwoEach, c.basics);
@@ -129,7 +129,7 @@ TEST(Counting, APlacesGameDropsColumnsThatRepeatAHorse) {
 TEST(Counting, AGroupCountsItsBasicsThatHold) {
     CountRequest q =
         requestFor("ΣΚΟΡ 4", {{1, 2, 3}, {1}, {1}, {1}},
-                   {BasicSpec{{"1", "", "", ""}, "1", "1"}, BasicSpec{{"2", "", "", ""}, "1", "1"}});
+                   {BasicCells{{"1", "", "", ""}, "1", "1"}, BasicCells{{"2", "", "", ""}, "1", "1"}});
     setRows(q.groups, {{"0", "2", "1", "1", "0"}});
     EXPECT_EQ(storedColumns(countColumns(q).columns), (Columns{{1, 1, 1, 1}, {2, 1, 1, 1}}));
     // At its defaults the group needs both: no column holds both.
@@ -172,7 +172,7 @@ TEST(Counting, TextsOfTheWindow) {
     // 25 of 1296 columns at the default price of a "ΣΚΟΡ" game.
     const CountRequest q =
         requestFor("ΣΚΟΡ 4", {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
-                   {BasicSpec{{"1,2,3,4,5", "1,2,3,4,5", "1", "1"}, "4", "4"}});
+                   {BasicCells{{"1,2,3,4,5", "1,2,3,4,5", "1", "1"}, "4", "4"}});
     const CountOutcome out = countColumns(q);
     EXPECT_EQ(out.found, 25u);
     EXPECT_DOUBLE_EQ(out.cost, 37.5);
@@ -199,10 +199,10 @@ TEST(Counting, TextsOfTheWindow) {
 }
 
 TEST(Counting, ConversionErrorsStopTheCountingWhereACellIsRead) {
-    const BasicSpec any{{"1", "", "", ""}, "0", "4"};
+    const BasicCells any{{"1", "", "", ""}, "0", "4"};
     struct Case {
         const char* name;
-        std::vector<BasicSpec> basics;
+        std::vector<BasicCells> basics;
         std::string least, greatest;
         std::string groupCell;  // "ΑΠΟ" of the group row
         std::string error;      // empty: no error
@@ -241,7 +241,7 @@ TEST(Counting, ConversionErrorsStopTheCountingWhereACellIsRead) {
 TEST(Counting, ProgressIsPublishedAndACancelStopsTheCounting) {
     Races races(6, std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
     CountRequest q =
-        requestFor("ΣΚΟΡ 6", races, {BasicSpec{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "0", "3"}});
+        requestFor("ΣΚΟΡ 6", races, {BasicCells{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "0", "3"}});
     for (CountingPath path : {CountingPath::States, CountingPath::Exhaustive}) {
         SCOPED_TRACE(path == CountingPath::States ? "by states" : "exhaustive");
         q.path = path;
@@ -291,8 +291,8 @@ TEST(Counting, ProgressIsPublishedAndACancelStopsTheCounting) {
 // takes the rest, with the same result.
 TEST(Counting, ThePathIsChosenByTheGameAndTheStateBound) {
     Races races(6, std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
-    const std::vector<BasicSpec> basics = {BasicSpec{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "1", "3"},
-                                           BasicSpec{{"3", "4", "5", "6", "7", "8"}, "2", "6"}};
+    const std::vector<BasicCells> basics = {BasicCells{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "1", "3"},
+                                           BasicCells{{"3", "4", "5", "6", "7", "8"}, "2", "6"}};
     CountRequest q = requestFor("ΣΚΟΡ 6", races, basics);
     q.leastSum = "20";
     q.greatestSum = "30";
@@ -328,10 +328,10 @@ TEST(Counting, ThePathIsChosenByTheGameAndTheStateBound) {
 
     // Places games, and games of more basics than the state path takes, are walked.
     CountRequest places = requestFor("ΤΕΤΡΑΠΛΟ", Races(4, std::vector<int>{1, 2, 3, 4, 5}),
-                                     {BasicSpec{{"1", "2", "3", "4"}, "1", "4"}});
+                                     {BasicCells{{"1", "2", "3", "4"}, "1", "4"}});
     places.path = CountingPath::States;
     EXPECT_EQ(countColumns(places).path, CountingPath::Exhaustive);
-    std::vector<BasicSpec> many(counting::kMaxStateBasics + 1, BasicSpec{{"1", "", "", ""}, "0", "4"});
+    std::vector<BasicCells> many(counting::kMaxStateBasics + 1, BasicCells{{"1", "", "", ""}, "0", "4"});
     CountRequest manyBasics = requestFor("ΣΚΟΡ 4", kTwoEach, many);
     manyBasics.path = CountingPath::States;
     const CountOutcome walked = countColumns(manyBasics);
@@ -362,7 +362,7 @@ TEST(Counting, ByStatesAFullNineRaceSystemIsCountedWithoutWalkingIt) {
     // Horse 20 in at least eight races, and a sum of at least 175: the columns with eight 20s and a 15 or
     // more, and the nine 20s.
     q = requestFor("ΣΚΟΡ 9", races,
-                   {BasicSpec{{"20", "20", "20", "20", "20", "20", "20", "20", "20"}, "8", "9"}});
+                   {BasicCells{{"20", "20", "20", "20", "20", "20", "20", "20", "20"}, "8", "9"}});
     q.leastSum = "175";
     out = countColumns(q);
     EXPECT_EQ(out.path, CountingPath::States);

@@ -11,7 +11,7 @@
 
 namespace quintaro::test {
 
-struct BasicSpec {
+struct BasicCells {
     std::vector<std::string> cells;  // one per race; "" for no horse
     std::string from;
     std::string to;
@@ -20,7 +20,7 @@ struct BasicSpec {
 
 // A selection table for `game` with the races' horses and the basics (none: the one empty first basic).
 inline SelectionTable makeSelection(std::string_view game, const std::vector<std::vector<int>>& races,
-                                    const std::vector<BasicSpec>& basics = {}) {
+                                    const std::vector<BasicCells>& basics = {}) {
     SelectionTable t;
     t.reset(static_cast<int>(races.size()), rowLabelFor(game));
     aTAloga aloga;

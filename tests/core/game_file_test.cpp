@@ -13,7 +13,7 @@ namespace quintaro {
 namespace {
 
 namespace fs = std::filesystem;
-using test::BasicSpec;
+using test::BasicCells;
 using test::Rows;
 using test::rowsOf;
 using test::setRows;
@@ -217,7 +217,7 @@ TEST_F(GameFileOnDisk, SavingAndLoadingKeepTheGame) {
     const std::vector<std::vector<int>> races = {{1, 2, 5}, {3, 4}, {1, 20}, {7}};
     SelectionTable t = test::makeSelection(
         "ΣΚΟΡ 4", races,
-        {BasicSpec{{" 1,5", "3", "", "7"}, "2", "3", "0"}, BasicSpec{{"2", "", "20", ""}, "1", "1", "12"}});
+        {BasicCells{{" 1,5", "3", "", "7"}, "2", "3", "0"}, BasicCells{{"2", "", "20", ""}, "1", "1", "12"}});
     GroupTable groups;
     SuperGroupTable supers;
     rebuildGroupTable(t, groups, supers);

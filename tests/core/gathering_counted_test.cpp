@@ -29,10 +29,10 @@ CountOutcome countRandomGame(std::mt19937& rng, const GameType& type, int maxPer
         std::sort(race.begin(), race.end());
         horses.push_back(race);
     }
-    std::vector<test::BasicSpec> basics;
+    std::vector<test::BasicCells> basics;
     const int count = pick(1, maxBasics);
     for (int b = 0; b < count; ++b) {
-        test::BasicSpec basic;
+        test::BasicCells basic;
         for (const auto& race : horses) {
             std::vector<int> chosen;
             for (int h : race) {

@@ -7,7 +7,7 @@
 namespace quintaro {
 namespace {
 
-using test::BasicSpec;
+using test::BasicCells;
 using test::makeSelection;
 using test::Rows;
 using test::rowsOf;
@@ -15,10 +15,10 @@ using test::setRows;
 
 const std::vector<std::vector<int>> kFourRaces = {{1, 2}, {1, 2}, {1, 2}, {1, 2}};
 
-BasicSpec inUse(std::string group) {
+BasicCells inUse(std::string group) {
     return {{"1", "", "", ""}, "1", "1", std::move(group)};
 }
-BasicSpec unused(std::string group) {
+BasicCells unused(std::string group) {
     return {{"", "", "", ""}, "", "", std::move(group)};
 }
 
@@ -40,7 +40,7 @@ TEST(GroupTables, FreshTablesHaveTheirHeaderAndOneEmptyRow) {
 TEST(GroupTables, RebuildCollectsTheGroupsOfTheBasics) {
     struct Case {
         const char* name;
-        std::vector<BasicSpec> basics;
+        std::vector<BasicCells> basics;
         Rows groups;
     } cases[] = {
         {"groups 0, 2 and 0",

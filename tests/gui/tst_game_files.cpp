@@ -60,7 +60,7 @@ struct EnteredBasic {
     QString group;
 };
 
-struct GameSpec {
+struct GameRecipe {
     std::string_view game;
     std::vector<std::vector<int>> races;
     std::vector<EnteredBasic> basics;
@@ -110,12 +110,12 @@ private:
     bool withEditor(const std::function<void()>& action, const std::function<void(TEpilogesDlg&)>& script) {
         return test::withEditor(*ctx_, action, script);
     }
-    void play(const GameSpec& spec);
+    void play(const GameRecipe& draft);
     void save(const QString& path);
     void load(const QString& path);
     Snapshot snapshot();
     void expectSame(const Snapshot& a, const Snapshot& b);
-    void roundTrip(const GameSpec& spec, bool restart);
+    void roundTrip(const GameRecipe& draft, bool restart);
 
     QTemporaryDir root_;
     std::unique_ptr<MemorySettings> store_;
@@ -155,19 +155,19 @@ void TestGameFiles::stopProgram() {
     store_.reset();
 }
 
-void TestGameFiles::play(const GameSpec& spec) {
-    main_->gameAction(spec.game)->trigger();
-    for (std::size_t r = 0; r < spec.races.size(); ++r) {
-        for (int horse : spec.races[r]) {
+void TestGameFiles::play(const GameRecipe& draft) {
+    main_->gameAction(draft.game)->trigger();
+    for (std::size_t r = 0; r < draft.races.size(); ++r) {
+        for (int horse : draft.races[r]) {
             clickCell(newGame().horseGrid(), horse, static_cast<int>(r) + 1);
         }
     }
-    newGame().meetingBox()->setCurrentText(qs(spec.meeting.meeting));
-    newGame().raceDayField()->setText(qs(spec.meeting.raceDay));
-    newGame().dateField()->setText(qs(spec.meeting.date));
-    newGame().commentField()->setText(qs(spec.meeting.comment));
-    for (std::size_t b = 0; b < spec.basics.size(); ++b) {
-        const EnteredBasic& basic = spec.basics[b];
+    newGame().meetingBox()->setCurrentText(qs(draft.meeting.meeting));
+    newGame().raceDayField()->setText(qs(draft.meeting.raceDay));
+    newGame().dateField()->setText(qs(draft.meeting.date));
+    newGame().commentField()->setText(qs(draft.meeting.comment));
+    for (std::size_t b = 0; b < draft.basics.size(); ++b) {
+        const EnteredBasic& basic = draft.basics[b];
         const bool opened = withEditor(
             [&] {
                 QTest::mouseClick(
@@ -238,8 +238,8 @@ void TestGameFiles::expectSame(const Snapshot& a, const Snapshot& b) {
     QVERIFY(a.widths == b.widths);
 }
 
-void TestGameFiles::roundTrip(const GameSpec& spec, bool restart) {
-    play(spec);
+void TestGameFiles::roundTrip(const GameRecipe& draft, bool restart) {
+    play(draft);
     if (QTest::currentTestFailed()) {
         return;
     }
@@ -256,20 +256,20 @@ void TestGameFiles::roundTrip(const GameSpec& spec, bool restart) {
     QTest::mouseClick(pushButton(&game(), "BtnMetra"), Qt::LeftButton);
     game().sumFrom()->setText(QString::number(game().sumFrom()->text().toInt() + 1));
 
-    const QString ext = spec.game == "ΤΡΙΚΑΣΤ" ? QStringLiteral("tri") : QStringLiteral("sk4");
+    const QString ext = draft.game == "ΤΡΙΚΑΣΤ" ? QStringLiteral("tri") : QStringLiteral("sk4");
     dialogs_->shown.clear();
     save(qnt(QStringLiteral("game.") + ext));
     QCOMPARE(dialogs_->shown.size(), 1);
     const FileDialogOptions& asked = dialogs_->shown.first().file;
     QCOMPARE(dialogs_->shown.first().type, QStringLiteral("save"));
-    QCOMPARE(asked.filter, spec.game == "ΤΡΙΚΑΣΤ" ? QStringLiteral("Αρχεία ΤRICAST|*.tri")
+    QCOMPARE(asked.filter, draft.game == "ΤΡΙΚΑΣΤ" ? QStringLiteral("Αρχεία ΤRICAST|*.tri")
                                                   : QStringLiteral("Αρχεία ΣΚΟΡ 4|*.sk4"));
     QCOMPARE(asked.defaultSuffix, ext);
     QCOMPARE(asked.directory, qnt());
     QVERIFY(asked.confirmOverwrite);
     QCOMPARE(asked.proposedName, QString());
     QVERIFY(QFile::exists(qnt(QStringLiteral("game.") + ext)));
-    const std::size_t races = spec.races.size();
+    const std::size_t races = draft.races.size();
     const auto basics = static_cast<std::size_t>(ctx_->selection.basicCount());
     QCOMPARE(QFileInfo(qnt(QStringLiteral("game.") + ext)).size(),
              qint64(178 + 24 * races + 382 * basics + 10 * static_cast<std::size_t>(ctx_->groups.dataRows()) +
@@ -280,11 +280,11 @@ void TestGameFiles::roundTrip(const GameSpec& spec, bool restart) {
         stopProgram();
         startProgram();
     }
-    main_->gameAction(spec.game)->trigger();
+    main_->gameAction(draft.game)->trigger();
     dialogs_->shown.clear();
     QVERIFY(!withEditor([&] { load(qnt(QStringLiteral("game.") + ext)); }, [](TEpilogesDlg&) {}));
     QCOMPARE(dialogs_->shown.first().type, QStringLiteral("open"));
-    QCOMPARE(dialogs_->shown.first().file.filter, spec.game == "ΤΡΙΚΑΣΤ"
+    QCOMPARE(dialogs_->shown.first().file.filter, draft.game == "ΤΡΙΚΑΣΤ"
                                                       ? QStringLiteral("Αρχεία TRIKAST|*.tri")
                                                       : QStringLiteral("Αρχεία ΣΚΟΡ 4|*.sk4"));
     QCOMPARE(dialogs_->shown.first().file.directory, qnt());
