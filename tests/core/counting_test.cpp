@@ -292,7 +292,7 @@ TEST(Counting, ProgressIsPublishedAndACancelStopsTheCounting) {
 TEST(Counting, ThePathIsChosenByTheGameAndTheStateBound) {
     Races races(6, std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8});
     const std::vector<BasicCells> basics = {BasicCells{{"1,2", "1,2", "1,2", "1,2", "1,2", "1,2"}, "1", "3"},
-                                           BasicCells{{"3", "4", "5", "6", "7", "8"}, "2", "6"}};
+                                            BasicCells{{"3", "4", "5", "6", "7", "8"}, "2", "6"}};
     CountRequest q = requestFor("ΣΚΟΡ 6", races, basics);
     q.leastSum = "20";
     q.greatestSum = "30";

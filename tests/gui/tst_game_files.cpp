@@ -263,7 +263,7 @@ void TestGameFiles::roundTrip(const GameRecipe& draft, bool restart) {
     const FileDialogOptions& asked = dialogs_->shown.first().file;
     QCOMPARE(dialogs_->shown.first().type, QStringLiteral("save"));
     QCOMPARE(asked.filter, draft.game == "ΤΡΙΚΑΣΤ" ? QStringLiteral("Αρχεία ΤRICAST|*.tri")
-                                                  : QStringLiteral("Αρχεία ΣΚΟΡ 4|*.sk4"));
+                                                   : QStringLiteral("Αρχεία ΣΚΟΡ 4|*.sk4"));
     QCOMPARE(asked.defaultSuffix, ext);
     QCOMPARE(asked.directory, qnt());
     QVERIFY(asked.confirmOverwrite);
