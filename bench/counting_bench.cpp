@@ -17,6 +17,7 @@
 
 #include "core/game/counting_engine.h"
 #include "core/game/game_file.h"
+#include "core/game/game_file_count.h"
 #include "core/game/game_types.h"
 
 namespace {
@@ -26,18 +27,7 @@ using namespace quintaro;
 // The request a counting of the file makes, loaded as the game window loads it.
 CountRequest requestFor(const std::string& name) {
     const std::filesystem::path path = std::filesystem::path(QUINTARO_BENCH_DIR) / "games" / name;
-    const GameType* type = findGameTypeByExtension(path.extension().string());
-    LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
-    rebuildGroupTable(game.selection, game.groups, game.superGroups);
-    CountRequest q;
-    q.game = std::string(type->name);
-    q.selection = std::move(game.selection);
-    q.leastSum = game.leastSum;
-    q.greatestSum = game.greatestSum;
-    q.groups = std::move(game.groups);
-    q.superGroups = std::move(game.superGroups);
-    q.price = 1;
-    return q;
+    return countRequestOfFile(path, *findGameTypeByExtension(path.extension().string()), 1);
 }
 
 // The first branch of the odometer: the first three races' horses fixed to their first horse.

@@ -10,6 +10,7 @@
 
 #include "core/game/counting.h"
 #include "core/game/game_file.h"
+#include "core/game/game_file_count.h"
 #include "core/game/game_types.h"
 
 namespace quintaro {
@@ -18,16 +19,7 @@ namespace {
 // The request a counting of the file makes, loaded as the game window loads it.
 CountRequest benchRequest(const std::string& name) {
     const std::filesystem::path path = std::filesystem::path(QUINTARO_BENCH_GAMES_DIR) / name;
-    const GameType* type = findGameTypeByExtension(path.extension().string());
-    LoadedGame game = tablesFromGameFile(readGameFile(path, type->races), type->name);
-    rebuildGroupTable(game.selection, game.groups, game.superGroups);
-    CountRequest q;
-    q.game = std::string(type->name);
-    q.selection = std::move(game.selection);
-    q.leastSum = game.leastSum;
-    q.greatestSum = game.greatestSum;
-    q.groups = std::move(game.groups);
-    q.superGroups = std::move(game.superGroups);
+    CountRequest q = countRequestOfFile(path, *findGameTypeByExtension(path.extension().string()), 1);
     q.threads = 2;
     return q;
 }

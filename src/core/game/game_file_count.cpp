@@ -20,10 +20,13 @@ CountRequest countRequestOf(LoadedGame game, const GameType& type, double price)
     return request;
 }
 
+CountRequest countRequestOfFile(const std::filesystem::path& path, const GameType& type, double price) {
+    return countRequestOf(tablesFromGameFile(readGameFile(path, type.races), type.name), type, price);
+}
+
 CountOutcome countGameFile(const std::filesystem::path& path, const GameType& type, double price,
                            CountingPath countingPath) {
-    CountRequest request =
-        countRequestOf(tablesFromGameFile(readGameFile(path, type.races), type.name), type, price);
+    CountRequest request = countRequestOfFile(path, type, price);
     request.path = countingPath;
     return countColumns(request);
 }

@@ -15,6 +15,9 @@ namespace quintaro {
 // Throws ConversionError when a basic's group cell is no number.
 CountRequest countRequestOf(LoadedGame game, const GameType& type, double price);
 
+// The counting request of the game file of `type`, read and loaded as the new-game dialog loads it.
+CountRequest countRequestOfFile(const std::filesystem::path& path, const GameType& type, double price);
+
 // Reads the game file of `type` and counts it at `price` a column, by the given way through the candidates
 // (the window's automatic choice by default). Throws GameFileError as reading and loading do,
 // ConversionError as rebuilding the group table and counting do.
